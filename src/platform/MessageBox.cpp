@@ -1,0 +1,127 @@
+#include "MessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace dorvale::platform {
+
+namespace {
+
+struct TestState {
+    bool on = false;
+    QList<QMessageBox::StandardButton> answers;
+    QList<MessageBox::Request> requests;
+};
+
+TestState& testState()
+{
+    static TestState state;
+    return state;
+}
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString MessageBox::captionOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QApplication::applicationName();
+    case MessageKind::Confirmation:
+        return QStringLiteral("Confirm");
+    case MessageKind::Warning:
+        return QStringLiteral("Warning");
+    case MessageKind::Information:
+        return QStringLiteral("Information");
+    }
+    return {};
+}
+
+QMessageBox::StandardButton MessageBox::ask(MessageKind kind, const QString& caption,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton,
+                                            QMessageBox::StandardButton escapeButton)
+{
+    TestState& state = testState();
+    if (state.on || !state.answers.isEmpty()) {
+        state.requests.append({kind, caption, text, buttons, defaultButton});
+        if (!state.answers.isEmpty())
+            return state.answers.takeFirst();
+        return defaultButton;
+    }
+
+    QMessageBox box(iconOf(kind), caption, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton);
+    if (escapeButton != QMessageBox::NoButton)
+        box.setEscapeButton(escapeButton);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    if (!clicked)
+        return escapeButton;
+    return box.standardButton(clicked);
+}
+
+QMessageBox::StandardButton MessageBox::confirm(const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
+{
+    const auto escape = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                              : QMessageBox::No;
+    return ask(MessageKind::Confirmation, captionOf(MessageKind::Confirmation), text, buttons,
+               defaultButton, escape);
+}
+
+QMessageBox::StandardButton MessageBox::warn(const QString& text,
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
+{
+    const auto escape = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                              : QMessageBox::No;
+    return ask(MessageKind::Warning, captionOf(MessageKind::Warning), text, buttons,
+               defaultButton, escape);
+}
+
+void MessageBox::inform(const QString& text)
+{
+    ask(MessageKind::Information, captionOf(MessageKind::Information), text, QMessageBox::Ok,
+        QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBox::setTestMode(bool on) { testState().on = on; }
+bool MessageBox::testMode() { return testState().on; }
+
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
+{
+    testState().answers.append(answer);
+}
+
+const QList<MessageBox::Request>& MessageBox::requests() { return testState().requests; }
+
+QString MessageBox::lastText()
+{
+    const auto& requests = testState().requests;
+    return requests.isEmpty() ? QString() : requests.last().text;
+}
+
+void MessageBox::clear()
+{
+    testState().answers.clear();
+    testState().requests.clear();
+}
+
+} // namespace dorvale::platform
