@@ -2,6 +2,7 @@
 
 #include "exam/TestUnit.h"
 #include "platform/ErrorBox.h"
+#include "platform/Fonts.h"
 #include "platform/TfcShapeBtn.h"
 #include "exam/AnswerSheet.h"
 #include "sampler/Rep1Unit.h"
@@ -29,9 +30,7 @@ platform::TfcShapeBtn* shapeButton(QWidget* parent, const char* name, const QStr
     button->setObjectName(QLatin1String(name));
     button->setColor(color);
     button->setRoundRectBias(15);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    button->setFont(font);
+    button->setFont(platform::pixelFont("MS Sans Serif", 13));
     button->setGeometry(47, top, 138, 34);
     return button;
 }

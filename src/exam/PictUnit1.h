@@ -1,14 +1,18 @@
 #pragma once
 
-#include "platform/TForm.h"
+#include "PictUnit.h"
 
 namespace dorvale {
 
-class TPict1Form : public platform::TForm {
+// Exhibit 1: a fixed dialog border, centred on the screen.
+class TPict1Form : public TPictForm {
     Q_OBJECT
 
 public:
     TPict1Form();
+
+protected:
+    void placeWindow() override;
 };
 
 extern TPict1Form* Pict1Form;

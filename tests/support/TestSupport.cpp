@@ -1,12 +1,17 @@
 #include "TestSupport.h"
 
 #include "app/Program.h"
+#include "exam/NameUnit.h"
+#include "exam/TestUnit.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QAction>
 #include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -73,6 +78,54 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+FormsFixture::FormsFixture(const QList<bank::Item>& items)
+{
+    static QTemporaryDir* folder = nullptr;
+    folder = new QTemporaryDir; // lives as long as the test program
+    dir_ = folder->path();
+    writeTables(dir_, items);
+    createForms();
+    QDir::setCurrent(dir_);
+}
+
+FormsFixture::~FormsFixture() { destroyForms(); }
+
+QString FormsFixture::path(const QString& name) const { return QDir(dir_).filePath(name); }
+
+void FormsFixture::addFixtureFile(const QString& name) const
+{
+    QFile::copy(QStringLiteral(DORVALE_SOURCE_DIR "/tests/fixtures/") + name, path(name));
+}
+
+void startExam(QAction* action, std::function<void()> adjust)
+{
+    onNextModal([adjust](QWidget*) {
+        if (adjust)
+            adjust();
+        NameForm->BitBtn1->click();
+    });
+    action->trigger();
+}
+
+bool goToItem(int id)
+{
+    data::Table& ces = *TestForm->dtCurrentSet;
+    for (int r = 1; r <= ces.recordCount(); ++r) {
+        ces.setRecNo(r);
+        if (ces.asInteger(QStringLiteral("Q_OR_NUMBER")) == id)
+            return true;
+    }
+    return false;
+}
+
+void enterReview()
+{
+    TestForm->FMode = 3;
+    TestForm->ReviewControls();
+    TestForm->LearnButton->setEnabled(false);
+    TestForm->dtCurrentSet->first();
 }
 
 } // namespace dorvale::test

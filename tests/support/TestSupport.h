@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
+
 #include <functional>
 
 namespace dorvale::test {
@@ -28,5 +30,27 @@ bank::Item item(int id, int exam, int section, const QString& key, int choices =
 void writeTables(const QString& dir, const QList<bank::Item>& items);
 
 QByteArray fileBytes(const QString& path);
+
+// The program's windows on a fixture bank in a temporary folder, which becomes the working
+// directory: create once per test program, after initEnvironment().
+class FormsFixture {
+public:
+    explicit FormsFixture(const QList<bank::Item>& items);
+    ~FormsFixture();
+    QString path(const QString& name) const;
+    // Copies a file of tests/fixtures into the folder.
+    void addFixtureFile(const QString& name) const;
+
+private:
+    QString dir_;
+};
+
+// Starts an exam by triggering action, answering the candidate dialog with OK after
+// adjust(dialog) ran (nothing to adjust by default).
+void startExam(QAction* action, std::function<void()> adjust = {});
+// Moves the current exam set to the item copied from bank item id; false when it is not there.
+bool goToItem(int id);
+// The review of a graded exam, as the score window's "View Answers" enters it.
+void enterReview();
 
 } // namespace dorvale::test

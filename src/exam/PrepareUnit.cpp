@@ -1,0 +1,147 @@
+#include "PrepareUnit.h"
+
+#include "AnswerSheet.h"
+#include "NameUnit.h"
+#include "ProgressUnit.h"
+#include "TestUnit.h"
+#include "platform/TSpinEdit.h"
+
+#include <QDateTime>
+#include <QProgressBar>
+
+#include <chrono>
+#include <random>
+
+namespace dorvale {
+
+namespace {
+
+enum class Source { Bank, UserSet };
+
+// Fields copied from each source, in the order they are written.
+const QStringList& copiedFields(Source source)
+{
+    static const QStringList bank = {
+        QStringLiteral("Q_EXAM_N"), QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"), QStringLiteral("Q_EXPL"),
+        QStringLiteral("Q_TYPE"),   QStringLiteral("Q1"),     QStringLiteral("Q2"),     QStringLiteral("Q3"),
+        QStringLiteral("Q4"),       QStringLiteral("Q5"),     QStringLiteral("Q6"),     QStringLiteral("Q_SIM"),
+        QStringLiteral("A1"),       QStringLiteral("A2"),     QStringLiteral("A3"),     QStringLiteral("A4"),
+        QStringLiteral("A5"),       QStringLiteral("A6"),     QStringLiteral("PICT1"),  QStringLiteral("PICT2")};
+    static const QStringList user = {
+        QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"), QStringLiteral("Q_EXPL"), QStringLiteral("Q_TYPE"),
+        QStringLiteral("Q1"),     QStringLiteral("Q2"),     QStringLiteral("Q3"),     QStringLiteral("Q4"),
+        QStringLiteral("Q5"),     QStringLiteral("Q6"),     QStringLiteral("A1"),     QStringLiteral("A2"),
+        QStringLiteral("A3"),     QStringLiteral("A4"),     QStringLiteral("A5"),     QStringLiteral("A6")};
+    return source == Source::Bank ? bank : user;
+}
+
+// The pool: the record numbers of the filtered bank (which are its Q_IDs), or the Q_IDs of the
+// user question set.
+std::vector<qint32> collectPool(data::Table& source, Source kind)
+{
+    std::vector<qint32> pool;
+    pool.reserve(size_t(source.recordCount()));
+    for (source.first(); !source.eof(); source.next())
+        pool.push_back(kind == Source::Bank ? source.recNo() : source.asInteger(QStringLiteral("Q_ID")));
+    return pool;
+}
+
+// Copies the drawn items into the emptied current exam set, in the drawn order.
+void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>& order)
+{
+    TTestForm* f = TestForm;
+    data::Table& ces = *f->dtCurrentSet;
+    QProgressBar* bar = ProgressForm->ProgressBar1;
+    ces.setExclusive(true);
+    ces.emptyTable();
+    ces.open();
+    bar->setMaximum(int(order.size()));
+    const QStringList& fields = copiedFields(kind);
+    // One transaction for the whole set: it is written completely or not at all.
+    ces.beginBatch();
+    try {
+        for (size_t k = 0; k < order.size(); ++k) {
+            source.findKey(order[k]);
+            bar->setValue(int(k));
+            ces.append();
+            for (const QString& field : fields)
+                ces.setValue(field, source.value(field));
+            ces.setValue(QStringLiteral("Q_OR_NUMBER"), source.asInteger(QStringLiteral("Q_ID")));
+            ces.setValue(QStringLiteral("U_MEMO"), source.value(QStringLiteral("U_MEMO")));
+            ces.post();
+        }
+        ces.commitBatch();
+    } catch (...) {
+        ces.rollbackBatch();
+        throw;
+    }
+    ces.first();
+    f->FFirstItem = ces.recNo();
+    f->FItemCount = ces.recordCount();
+}
+
+void prepare(data::Table& source, Source kind, std::optional<size_t> count)
+{
+    ProgressForm->show();
+    ProgressForm->centreOnScreen();
+    try {
+        std::vector<qint32> pool = collectPool(source, kind);
+        const size_t k = count ? std::min(*count, pool.size()) : pool.size();
+        const std::vector<qint32> order = DrawOrder(std::move(pool), k, ClockSeed());
+        fillCurrentSet(source, kind, order);
+    } catch (...) {
+        ProgressForm->hide();
+        throw;
+    }
+    ProgressForm->hide();
+}
+
+} // namespace
+
+quint64 ClockSeed()
+{
+    // The time of day in milliseconds, mixed with a finer clock so that two preparations within
+    // the same millisecond still draw different orders.
+    const quint64 ms = quint64(QTime::currentTime().msecsSinceStartOfDay());
+    const quint64 fine = quint64(std::chrono::steady_clock::now().time_since_epoch().count());
+    return ms ^ (fine * 0x9E3779B97F4A7C15ull);
+}
+
+std::vector<qint32> DrawOrder(std::vector<qint32> pool, size_t count, quint64 seed)
+{
+    // A partial Fisher-Yates shuffle: each of the first count places takes a value drawn
+    // uniformly from those not yet placed, so the cost grows with count, not with retries.
+    std::mt19937_64 random(seed);
+    count = std::min(count, pool.size());
+    for (size_t k = 0; k < count; ++k) {
+        std::uniform_int_distribution<size_t> pick(k, pool.size() - 1);
+        std::swap(pool[k], pool[pick(random)]);
+    }
+    pool.resize(count);
+    return pool;
+}
+
+void PrepareFullSet() { prepare(*TestForm->dtQSet, Source::Bank, std::nullopt); }
+
+void PrepareRandomSet()
+{
+    prepare(*TestForm->dtQSet, Source::Bank, size_t(NameForm->SpinEdit2->value()));
+}
+
+void PrepareUserSet() { prepare(*TestForm->dtUserSet, Source::UserSet, std::nullopt); }
+
+void ResetAnswerSheet()
+{
+    data::Table& ces = *TestForm->dtCurrentSet;
+    ces.first();
+    // Entries that grow start cleared; the loop below clears the others.
+    ItemAnswers.resize(size_t(ces.recordCount()));
+    while (!ces.eof()) {
+        TItemAnswer& entry = ItemAnswers[size_t(ces.recNo() - 1)];
+        entry = TItemAnswer{};
+        entry.Section = ces.asInteger(QStringLiteral("Q_SECT"));
+        ces.next();
+    }
+}
+
+} // namespace dorvale
