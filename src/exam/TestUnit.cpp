@@ -229,6 +229,7 @@ void TTestForm::buildHeader()
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setFixedHeight(2);
     fill->addWidget(Bevel1);
 
     fcLabel1 = new platform::TfcLabel(QStringLiteral("Windows NT Server 4.0 in the Enterprise"), Panel1);

@@ -16,7 +16,8 @@
 #include <QtTest>
 
 #include <functional>
-#include <map>
+#include <utility>
+#include <vector>
 
 using namespace dorvale;
 
@@ -48,7 +49,7 @@ int main(int argc, char** argv)
     outDir = app.arguments().value(1, QStringLiteral("/tmp"));
     QStringList wanted = app.arguments().mid(2);
 
-    const std::map<QString, std::function<void()>> shots = {
+    const std::vector<std::pair<QString, std::function<void()>>> shots = {
         {QStringLiteral("main"), [] { MainForm->show(); save(MainForm, QStringLiteral("main")); }},
         {QStringLiteral("start"), [] {
              TestForm->show();
