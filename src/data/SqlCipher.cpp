@@ -114,6 +114,8 @@ void Database::lockExclusively()
     exec("COMMIT;");
 }
 
+bool Database::readOnly() const { return db_ && sqlite3_db_readonly(db_, "main") == 1; }
+
 void Database::fail(int code) const
 {
     const QString& name = displayName_;

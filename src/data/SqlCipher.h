@@ -40,6 +40,9 @@ public:
     qint64 lastInsertRowId() const;
     // Claims the file for this connection alone until it is closed.
     void lockExclusively();
+    // True when the engine could open the file for reading only (the file or its folder was not
+    // writable then); such a connection stays read-only.
+    bool readOnly() const;
 
     // Raises the error for the last failed call on this connection.
     [[noreturn]] void fail(int code) const;

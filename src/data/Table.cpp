@@ -65,7 +65,7 @@ Table::~Table()
 {
     for (DataSource* source : std::as_const(sources_))
         source->tableDestroyed();
-    statements_.clear();
+    forgetStatements();
 }
 
 // ---- opening and closing -------------------------------------------------------------------
@@ -80,7 +80,7 @@ void Table::open()
         loadOrder();
         applyFilter();
     } catch (...) {
-        statements_.clear();
+        forgetStatements();
         db_.close();
         all_.clear();
         view_.clear();
@@ -90,8 +90,8 @@ void Table::open()
     setPosition(rows().empty() ? -1 : 0);
     bof_ = true;
     eof_ = rows().empty();
-    emit stateChanged();
-    emit dataChanged(QString());
+    notifyState();
+    notifyData(QString());
 }
 
 void Table::openDatabase()
@@ -128,9 +128,27 @@ void Table::readLayout()
             keyField_ = name;
             keyColumn_ = int(columns_.size());
         }
+        columnIndex_.insert(name, int(columns_.size()));
         columnIndex_.insert(name.toLower(), int(columns_.size()));
         columns_ << name;
     }
+
+    // The statements every record costs are written once per opening.
+    QStringList quoted;
+    for (const QString& column : std::as_const(columns_))
+        quoted << QLatin1Char('"') + column + QLatin1Char('"');
+    selectOneSql_ = QStringLiteral("SELECT rowid, %1 FROM \"%2\" WHERE rowid = ?")
+                        .arg(quoted.join(QLatin1Char(',')), sqlTable_);
+    QStringList withoutKey = quoted;
+    if (keyColumn_ >= 0)
+        withoutKey.removeAt(keyColumn_);
+    auto insertOf = [&](const QStringList& names) {
+        return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+            .arg(sqlTable_, names.join(QLatin1Char(',')),
+                 QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    };
+    insertSql_ = insertOf(quoted);
+    insertNoKeySql_ = insertOf(withoutKey);
 }
 
 void Table::loadOrder()
@@ -147,9 +165,17 @@ void Table::applyFilter()
 {
     view_.clear();
     filterColumn_ = -1;
-    if (!filtering())
+    selectBlock_.reset();
+    selectBlockSql_ = selectOneSql_;
+    selectBlockSql_.replace(QStringLiteral("WHERE rowid = ?"), QStringLiteral("WHERE rowid >= ?"));
+    if (!filtering()) {
+        selectBlockSql_ += QStringLiteral(" ORDER BY rowid LIMIT %1").arg(kBlockRows);
         return;
+    }
     filterColumn_ = checkedColumnOf(filterExpr_.field());
+    selectBlockSql_ += QStringLiteral(" AND %1 ORDER BY rowid LIMIT %2")
+                           .arg(filterExpr_.sqlCondition(columns_[filterColumn_]))
+                           .arg(kBlockRows);
     Statement select(db_, QStringLiteral("SELECT rowid FROM \"%1\" WHERE %2")
                               .arg(sqlTable_, filterExpr_.sqlCondition(columns_[filterColumn_])));
     select.bind(1, filterExpr_.operand());
@@ -174,7 +200,7 @@ void Table::close()
             // Closing the connection rolls back all the same.
         }
     }
-    statements_.clear();
+    forgetStatements();
     forgetCachedRows();
     db_.close();
     all_.clear();
@@ -182,7 +208,7 @@ void Table::close()
     pos_ = -1;
     bof_ = eof_ = true;
     state_ = TableState::Inactive;
-    emit stateChanged();
+    notifyState();
 }
 
 void Table::requireActive() const
@@ -219,7 +245,7 @@ void Table::refilter()
     setPosition(rows().empty() ? -1 : 0);
     bof_ = true;
     eof_ = rows().empty();
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 // ---- counting and moving -------------------------------------------------------------------
@@ -245,7 +271,7 @@ void Table::first()
     setPosition(rows().empty() ? -1 : 0);
     bof_ = true;
     eof_ = rows().empty();
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::last()
@@ -255,7 +281,7 @@ void Table::last()
     setPosition(qsizetype(rows().size()) - 1);
     eof_ = true;
     bof_ = rows().empty();
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::next()
@@ -265,7 +291,7 @@ void Table::next()
     if (pos_ + 1 < qsizetype(rows().size())) {
         setPosition(pos_ + 1);
         bof_ = eof_ = false;
-        emit dataChanged(QString());
+        notifyData(QString());
     } else {
         eof_ = true;
     }
@@ -278,7 +304,7 @@ void Table::prior()
     if (pos_ > 0) {
         setPosition(pos_ - 1);
         bof_ = eof_ = false;
-        emit dataChanged(QString());
+        notifyData(QString());
     } else {
         bof_ = true;
     }
@@ -309,7 +335,7 @@ void Table::setRecNo(int recNo)
     checkBrowseMode();
     setPosition(it - visible.begin());
     bof_ = eof_ = false;
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 bool Table::findKey(qint64 key)
@@ -324,18 +350,44 @@ bool Table::findKey(qint64 key)
         return false;
     setPosition(it - visible.begin());
     bof_ = eof_ = false;
-    emit dataChanged(QString());
+    notifyData(QString());
     return true;
 }
 
+QList<qint64> Table::keys() const
+{
+    requireActive();
+    return QList<qint64>(rows().begin(), rows().end());
+}
+
 // ---- changing records ----------------------------------------------------------------------
+
+void Table::notifyState()
+{
+    if (controlsDisabled_ == 0)
+        emit stateChanged();
+}
+
+void Table::notifyData(const QString& field)
+{
+    if (controlsDisabled_ == 0)
+        emit dataChanged(field);
+}
+
+void Table::disableControls() { ++controlsDisabled_; }
+
+void Table::enableControls()
+{
+    if (controlsDisabled_ > 0 && --controlsDisabled_ == 0 && active())
+        notifyData(QString());
+}
 
 void Table::setState(TableState state)
 {
     if (state_ == state)
         return;
     state_ = state;
-    emit stateChanged();
+    notifyState();
 }
 
 void Table::checkBrowseMode()
@@ -364,7 +416,7 @@ void Table::append()
     modified_ = false;
     bof_ = eof_ = false;
     setState(TableState::Insert);
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::insert() { append(); } // records take their place by key when they are posted
@@ -382,7 +434,7 @@ void Table::edit()
     changed_.assign(size_t(columns_.size()), false);
     modified_ = false;
     setState(TableState::Edit);
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::post()
@@ -421,7 +473,7 @@ void Table::post()
     modified_ = false;
     bof_ = eof_ = rows().empty();
     setState(TableState::Browse);
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::cancel()
@@ -433,7 +485,7 @@ void Table::cancel()
     modified_ = false;
     bof_ = eof_ = rows().empty();
     setState(TableState::Browse);
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::deleteRecord()
@@ -446,6 +498,7 @@ void Table::deleteRecord()
     if (pos_ < 0)
         throw Error(QStringLiteral("The table '%1' has no record to delete.").arg(tableName_));
     const qint64 key = rows()[size_t(pos_)];
+    reopenIfReadOnly();
     {
         Statement& remove = statement(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(sqlTable_));
         ResetOnExit reset{remove};
@@ -460,7 +513,7 @@ void Table::deleteRecord()
     bof_ = eof_ = rows().empty();
     forgetCachedRows();
     setState(TableState::Browse);
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 void Table::removeKey(qint64 key)
@@ -497,28 +550,37 @@ void Table::emptyTable()
     forgetCachedRows();
     setPosition(-1);
     bof_ = eof_ = true;
-    emit dataChanged(QString());
+    notifyData(QString());
+}
+
+// A connection opened while the file could not be written stays read-only; once the cause is gone
+// the next write gets a connection that can write, so the user can save the record again.
+void Table::reopenIfReadOnly()
+{
+    if (!db_.readOnly() || inBatch_)
+        return;
+    Database db(session().pathOf(tableName_), tableName_, session().tableKey(),
+                Database::Mode::OpenExisting, locks_);
+    if (db.readOnly())
+        return; // still read-only: the write reports it
+    if (exclusive_)
+        db.lockExclusively();
+    forgetStatements();
+    db_ = std::move(db);
 }
 
 qint64 Table::insertRow()
 {
-    QStringList names;
-    QStringList marks;
-    QList<int> bound;
-    for (int c = 0; c < columns_.size(); ++c) {
-        // An unset key is left to the table, which numbers the record itself.
-        if (c == keyColumn_ && buffer_[size_t(c)].isNull())
-            continue;
-        names << QLatin1Char('"') + columns_[c] + QLatin1Char('"');
-        marks << QStringLiteral("?");
-        bound << c;
-    }
-    Statement& insert = statement(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                      .arg(sqlTable_, names.join(QLatin1Char(',')),
-                                           marks.join(QLatin1Char(','))));
+    reopenIfReadOnly();
+    // An unset key is left to the table, which numbers the record itself.
+    const bool ownKey = keyColumn_ < 0 || !buffer_[size_t(keyColumn_)].isNull();
+    Statement& insert = ownKey ? prepared(insert_, insertSql_) : prepared(insertNoKey_, insertNoKeySql_);
     ResetOnExit reset{insert};
-    for (int i = 0; i < bound.size(); ++i)
-        insert.bind(i + 1, buffer_[size_t(bound[i])]);
+    int index = 1;
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (c != keyColumn_ || ownKey)
+            insert.bind(index++, buffer_[size_t(c)]);
+    }
     std::unique_ptr<Transaction> transaction;
     if (!inBatch_)
         transaction = std::make_unique<Transaction>(db_);
@@ -533,6 +595,7 @@ qint64 Table::insertRow()
 
 void Table::updateRow()
 {
+    reopenIfReadOnly();
     QStringList assignments;
     QList<int> bound;
     for (int c = 0; c < columns_.size(); ++c) {
@@ -588,13 +651,17 @@ void Table::rollbackBatch()
     setPosition(rows().empty() ? -1 : 0);
     bof_ = true;
     eof_ = rows().empty();
-    emit dataChanged(QString());
+    notifyData(QString());
 }
 
 // ---- fields --------------------------------------------------------------------------------
 
 int Table::columnOf(const QString& field) const
 {
+    // Callers mostly spell a field as the table does; only other spellings pay for lower-casing.
+    const auto exact = columnIndex_.constFind(field);
+    if (exact != columnIndex_.constEnd())
+        return exact.value();
     return columnIndex_.value(field.toLower(), -1);
 }
 
@@ -608,6 +675,14 @@ int Table::checkedColumnOf(const QString& field) const
 
 bool Table::hasField(const QString& name) const { return columnOf(name) >= 0; }
 
+int Table::fieldIndex(const QString& field) const { return checkedColumnOf(field); }
+
+void Table::checkIndex(int column) const
+{
+    if (column < 0 || column >= columns_.size())
+        throw Error(QStringLiteral("The table '%1' has no field number %2.").arg(tableName_).arg(column));
+}
+
 bool Table::passes(const Row& row) const
 {
     return !filtering() || filterExpr_.accepts(row[size_t(filterColumn_)]);
@@ -616,7 +691,13 @@ bool Table::passes(const Row& row) const
 QVariant Table::value(const QString& field) const
 {
     requireActive();
-    const int column = checkedColumnOf(field);
+    return value(checkedColumnOf(field));
+}
+
+QVariant Table::value(int column) const
+{
+    requireActive();
+    checkIndex(column);
     if (state_ == TableState::Edit || state_ == TableState::Insert)
         return buffer_[size_t(column)];
     if (pos_ < 0)
@@ -645,13 +726,19 @@ QString Table::asString(const QString& field) const
 void Table::setValue(const QString& field, const QVariant& value)
 {
     requireActive();
-    const int column = checkedColumnOf(field);
+    setValue(checkedColumnOf(field), value);
+}
+
+void Table::setValue(int column, const QVariant& value)
+{
+    requireActive();
+    checkIndex(column);
     if (state_ != TableState::Edit && state_ != TableState::Insert)
         throw Error(QStringLiteral("The table '%1' is not being edited.").arg(tableName_));
     buffer_[size_t(column)] = normalized(value);
     changed_[size_t(column)] = true;
     modified_ = true;
-    emit dataChanged(columns_[column]);
+    notifyData(columns_[column]);
 }
 
 // ---- reading rows --------------------------------------------------------------------------
@@ -668,22 +755,10 @@ const Table::Row& Table::fetch(qsizetype index) const
     if (cache_.size() >= kCacheLimit)
         cache_.clear();
 
-    QString columnList;
-    for (const QString& column : columns_)
-        columnList += QStringLiteral(", \"%1\"").arg(column);
     // Walking forward reads a block of the following records at once; any other access reads
     // just the one record.
     const bool walking = index == lastFetched_ + 1;
-    QString sql;
-    if (walking) {
-        sql = QStringLiteral("SELECT rowid%1 FROM \"%2\" WHERE rowid >= ?").arg(columnList, sqlTable_);
-        if (filtering())
-            sql += QStringLiteral(" AND ") + filterExpr_.sqlCondition(columns_[filterColumn_]);
-        sql += QStringLiteral(" ORDER BY rowid LIMIT %1").arg(kBlockRows);
-    } else {
-        sql = QStringLiteral("SELECT rowid%1 FROM \"%2\" WHERE rowid = ?").arg(columnList, sqlTable_);
-    }
-    Statement& select = statement(sql);
+    Statement& select = walking ? prepared(selectBlock_, selectBlockSql_) : prepared(selectOne_, selectOneSql_);
     ResetOnExit reset{select};
     select.bind(1, key);
     if (walking && filtering())
@@ -703,12 +778,28 @@ const Table::Row& Table::fetch(qsizetype index) const
     return found->second;
 }
 
+Statement& Table::prepared(std::shared_ptr<Statement>& slot, const QString& sql) const
+{
+    if (!slot)
+        slot = std::make_shared<Statement>(db_, sql);
+    return *slot;
+}
+
 Statement& Table::statement(const QString& sql) const
 {
     auto it = statements_.find(sql);
     if (it == statements_.end())
         it = statements_.insert(sql, std::make_shared<Statement>(db_, sql));
     return *it.value();
+}
+
+void Table::forgetStatements()
+{
+    statements_.clear();
+    selectOne_.reset();
+    selectBlock_.reset();
+    insert_.reset();
+    insertNoKey_.reset();
 }
 
 void Table::forgetCachedRows() const

@@ -75,6 +75,9 @@ public:
     // Positions on the record whose key equals key; false (and no move) when there is none.
     bool findKey(qint64 key);
     const QString& keyField() const { return keyField_; }
+    // The keys (row ids) of the records that pass the filter, in record order, read without
+    // moving the cursor: for controls that list every record.
+    QList<qint64> keys() const;
 
     // Removes every record: on a closed table by opening it exclusively for the operation, on an
     // open table only when it was opened exclusively.
@@ -94,6 +97,11 @@ public:
     void rollbackBatch();
 
     bool hasField(const QString& name) const;
+    // The position of a field among the table's fields, for code that reads or writes the same
+    // fields of many records; throws when the table has no such field.
+    int fieldIndex(const QString& field) const;
+    QVariant value(int fieldIndex) const;
+    void setValue(int fieldIndex, const QVariant& value);
     const QStringList& fieldNames() const { return columns_; }
     QVariant value(const QString& field) const;
     qint32 asInteger(const QString& field) const;
@@ -101,12 +109,20 @@ public:
     QString asString(const QString& field) const;
     void setValue(const QString& field, const QVariant& value);
 
+    // While controls are disabled (the calls nest) the table tells its data sources nothing;
+    // enabling them again reports one change of the whole set. For work on many records that no
+    // window needs to follow record by record.
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return controlsDisabled_ > 0; }
+
     // Data sources on this table register themselves so that bound controls can write their
     // pending edits before a post.
     void attachSource(DataSource* source);
     void detachSource(DataSource* source);
 
 signals:
+    // The two notifications below are not sent while controls are disabled.
     // After the table enters or leaves browsing, editing or inserting (also opening, closing).
     void stateChanged();
     // After every move to another record and every change of the set; field is empty then.
@@ -121,6 +137,7 @@ private:
     void refilter();
     int columnOf(const QString& field) const;
     int checkedColumnOf(const QString& field) const;
+    void checkIndex(int column) const;
     void requireActive() const;
     void openDatabase();
     void readLayout();
@@ -132,10 +149,15 @@ private:
     void checkBrowseMode();
     void updateRecord();
     void setState(TableState state);
+    void notifyState();
+    void notifyData(const QString& field);
     const Row& currentRow() const;
     const Row& fetch(qsizetype index) const;
     Statement& statement(const QString& sql) const;
+    Statement& prepared(std::shared_ptr<Statement>& slot, const QString& sql) const;
+    void forgetStatements();
     void forgetCachedRows() const;
+    void reopenIfReadOnly();
     qint64 insertRow();
     void updateRow();
     void removeKey(qint64 key);
@@ -168,10 +190,19 @@ private:
     std::vector<bool> changed_;
     bool modified_ = false;
     bool inBatch_ = false;
+    int controlsDisabled_ = 0;
 
     mutable std::unordered_map<qint64, Row> cache_;
     mutable qsizetype lastFetched_ = -2;
     mutable QHash<QString, std::shared_ptr<Statement>> statements_;
+    QString selectOneSql_;
+    QString selectBlockSql_;
+    QString insertSql_;
+    QString insertNoKeySql_;
+    mutable std::shared_ptr<Statement> selectOne_;
+    mutable std::shared_ptr<Statement> selectBlock_;
+    mutable std::shared_ptr<Statement> insert_;
+    mutable std::shared_ptr<Statement> insertNoKey_;
 
     QList<DataSource*> sources_;
 };
