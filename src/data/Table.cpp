@@ -4,6 +4,8 @@
 #include "Error.h"
 #include "Session.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace dorvale::data {
@@ -619,6 +621,18 @@ void Table::updateRow()
     if (transaction)
         transaction->commit();
 }
+
+void Table::setCacheSize(qint64 kib)
+{
+    requireActive();
+    const QByteArray pragma = kib > 0 ? "PRAGMA cache_size = -" + QByteArray::number(kib) + ";"
+                                      : QByteArrayLiteral("PRAGMA cache_size = -2000;");
+    db_.exec(pragma.constData());
+    if (kib <= 0)
+        db_.exec("PRAGMA shrink_memory;");
+}
+
+qint64 Table::fileSize() const { return QFileInfo(session().pathOf(tableName_)).size(); }
 
 void Table::beginBatch()
 {

@@ -91,6 +91,12 @@ public:
     void deleteRecord();
     bool modified() const { return modified_; }
 
+    // Keeps up to kib KiB of the file's pages in memory while the table is open (0: the engine's
+    // default). Reading many records in no particular order then decrypts each page once.
+    void setCacheSize(qint64 kib);
+    // The size of the table file in bytes.
+    qint64 fileSize() const;
+
     // Many posts in one transaction: all of them are written by commitBatch() or none.
     void beginBatch();
     void commitBatch();

@@ -67,6 +67,10 @@ void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>&
     const int sourceId = source.fieldIndex(QStringLiteral("Q_ID"));
     const int originalNumber = ces.fieldIndex(QStringLiteral("Q_OR_NUMBER"));
 
+    // The items are read in the drawn order, all over the file: with the whole source in the
+    // page cache each page is decrypted once. The memory is given back afterwards.
+    constexpr qint64 kMaxCacheKiB = 512 * 1024;
+    source.setCacheSize(std::min(kMaxCacheKiB, source.fileSize() / 1024 + 1024));
     // Nothing follows the records while the set is filled; one transaction writes it whole.
     source.disableControls();
     ces.disableControls();
@@ -86,10 +90,12 @@ void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>&
         ces.rollbackBatch();
         ces.enableControls();
         source.enableControls();
+        source.setCacheSize(0);
         throw;
     }
     ces.enableControls();
     source.enableControls();
+    source.setCacheSize(0);
     ces.first();
     f->FFirstItem = ces.recNo();
     f->FItemCount = ces.recordCount();

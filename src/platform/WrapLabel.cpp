@@ -26,11 +26,19 @@ void WrapLabel::setAutoSize(bool autoSize)
 
 QSize WrapLabel::measure(int width) const
 {
+    if (width == measuredWidth_ && font() == measuredFont_ && text() == measuredText_)
+        return measured_;
     const QFontMetrics metrics(font());
-    if (text().isEmpty())
-        return {0, metrics.height()};
-    const QRect box = metrics.boundingRect(QRect(0, 0, qMax(1, width), 1 << 29), kTextFlags, text());
-    return {box.width(), qMax(box.height(), metrics.height())};
+    QSize size(0, metrics.height());
+    if (!text().isEmpty()) {
+        const QRect box = metrics.boundingRect(QRect(0, 0, qMax(1, width), 1 << 29), kTextFlags, text());
+        size = QSize(box.width(), qMax(box.height(), metrics.height()));
+    }
+    measuredText_ = text();
+    measuredFont_ = font();
+    measuredWidth_ = width;
+    measured_ = size;
+    return size;
 }
 
 void WrapLabel::setBackground(const QColor& color)

@@ -34,6 +34,12 @@ private:
     void fit();
 
     bool autoSize_ = false;
+    // The last measurement: a second layout of the same text at the same width and font (the
+    // item area laid out again for its scroll bar) need not measure a long text twice.
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
+    mutable int measuredWidth_ = -1;
+    mutable QSize measured_;
 };
 
 } // namespace dorvale::platform

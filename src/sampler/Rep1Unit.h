@@ -7,7 +7,9 @@
 
 namespace dorvale {
 
-// The data module: the sampler's connection to the user question set.
+// The data module: the sampler's connection to the user question set. Its two handlers keep the
+// sampler window's status bar, header, Save and Cancel buttons and item actions in step with the
+// table.
 class TDM : public QObject {
     Q_OBJECT
 
@@ -17,6 +19,9 @@ public:
 
     data::Table* dtUserSet = nullptr;
     data::DataSource* dsUserSet = nullptr;
+
+    void dsUserSetStateChange();
+    void dsUserSetDataChange(const QString& field);
 };
 
 extern TDM* DM;
