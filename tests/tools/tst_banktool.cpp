@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -223,6 +225,29 @@ private slots:
         user.open();
         QCOMPARE(user.recordCount(), 1);
         QCOMPARE(user.asString(QStringLiteral("Q_TEXT")), QStringLiteral("my own question"));
+    }
+
+    void shippedBankHasSevenFullExams()
+    {
+        const bank::Source shipped = bank::readSourceFile(QStringLiteral(DORVALE_SOURCE_DIR "/bank/dorvale.json"));
+        QMap<int, QSet<int>> sections;
+        QMap<int, int> sizes;
+        int withExhibit = 0;
+        int withTwo = 0;
+        for (const bank::Item& item : shipped.items) {
+            ++sizes[item.exam];
+            sections[item.exam].insert(item.section);
+            withExhibit += !item.pict1.isEmpty() || !item.pict2.isEmpty();
+            withTwo += !item.pict1.isEmpty() && !item.pict2.isEmpty();
+        }
+        for (int exam = 1; exam <= 7; ++exam) {
+            QVERIFY2(sizes[exam] >= 50 && sizes[exam] <= 60, qPrintable(QString::number(exam)));
+            QCOMPARE(sections[exam].size(), 6);
+        }
+        QVERIFY(sizes[0] >= 5 && sizes[0] <= 10);
+        QVERIFY(shipped.items.size() - sizes[0] >= 350);
+        QVERIFY(withExhibit >= 30);
+        QVERIFY(withTwo >= 5);
     }
 
     void shippedSourceIsValidAndCanonical()
