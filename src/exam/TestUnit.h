@@ -22,6 +22,7 @@ class QWidget;
 namespace dorvale {
 
 namespace platform {
+class ReportPrinter;
 class TddgRunButton;
 class TfcLabel;
 class TfcShapeBtn;
@@ -127,6 +128,8 @@ public:
     QPushButton* Button3 = nullptr;
 
     platform::TimeCounter* Timer1 = nullptr;
+    // The item printout's printer set-up: what its print dialog chose stays for the run.
+    platform::ReportPrinter* ItemReport = nullptr;
 
     // ---- modes and the exam's life
     void LayoutStartPage();

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QTextBlock>
 #include <QToolButton>
 #include <limits>
 
@@ -154,7 +155,7 @@ void FieldDataLink::dataChange(const QString& field) {
 TDBMemo::TDBMemo(QWidget* parent)
     : QPlainTextEdit(parent)
     , link_(
-          this, [this] { showField(); }, [this] { link_.setFieldValue(toPlainText()); }) {
+          this, [this] { showField(); }, [this] { link_.setFieldValue(storedText()); }) {
     // Tab moves on to the next control, as in the other edits of a window.
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
@@ -166,10 +167,19 @@ TDBMemo::TDBMemo(QWidget* parent)
 void TDBMemo::showField() {
     const QVariant value = link_.fieldValue();
     const QString text = value.isNull() ? QString() : value.toString();
-    if (text == toPlainText())
+    if (text == storedText())
         return;
     const QScopedValueRollback<bool> guard(loading_, true);
     setPlainText(text);
+}
+
+QString TDBMemo::storedText() const {
+    // The blocks' own texts, not toPlainText(), which turns no-break spaces into blanks and
+    // line separators into line breaks: a note comes back as it was typed.
+    QStringList lines;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines.join(QLatin1Char('\n'));
 }
 
 // ---- line edit -----------------------------------------------------------------------------

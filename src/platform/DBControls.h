@@ -76,6 +76,9 @@ public:
     void setDataField(const QString& field) { link_.setFieldName(field); }
     FieldDataLink& dataLink() { return link_; }
 
+    // The text as it is stored in the field.
+    QString storedText() const;
+
 private:
     void showField();
 
