@@ -107,7 +107,8 @@ void measureOnly(benchmark::State& state)
 // longer than measuring them.
 QString bankFolder(int items)
 {
-    const QString folder = QDir(QDir::tempPath()).filePath(QString("dorvale-bench-bank-%1-v1").arg(items));
+    const QString folder =
+        QDir(QDir::tempPath()).filePath(QString("dorvale-bench-bank-%1-v1").arg(items));
     if (!QFileInfo::exists(QDir(folder).filePath("dorvale.DAT"))) {
         QDir().mkpath(folder);
         QList<bank::Item> source;
@@ -142,26 +143,31 @@ void prepareAllQuestions(benchmark::State& state)
 void bareBulkInsert(benchmark::State& state)
 {
     const QString folder = bankFolder(int(state.range(0)));
-    const QByteArray key = "PRAGMA key = \"x'" + data::deriveTableKey(data::tablePassword()).toHex() + "'\";";
+    const QByteArray key =
+        "PRAGMA key = \"x'" + data::deriveTableKey(data::tablePassword()).toHex() + "'\";";
     auto open = [&](const char* file) {
         sqlite3* db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(QDir(folder).filePath(file)).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_open_v2(QFile::encodeName(QDir(folder).filePath(file)).constData(), &db,
+                        SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_exec(db, key.constData(), nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "PRAGMA cipher_page_size = 4096; PRAGMA synchronous = NORMAL;", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "PRAGMA cipher_page_size = 4096; PRAGMA synchronous = NORMAL;", nullptr,
+                     nullptr, nullptr);
         return db;
     };
     // The rows as the preparation writes them, read once beforehand.
     sqlite3* bankDb = open("dorvale.DAT");
     sqlite3_stmt* read = nullptr;
-    sqlite3_prepare_v2(bankDb,
-                       "SELECT Q_EXAM_N, Q_SECT, Q_TEXT, Q_EXPL, Q_TYPE, Q1, Q2, Q3, Q4, Q5, Q6, Q_SIM, "
-                       "A1, A2, A3, A4, A5, A6, PICT1, PICT2, Q_ID, U_MEMO FROM dorvale WHERE Q_EXAM_N <> 0",
-                       -1, &read, nullptr);
+    sqlite3_prepare_v2(
+        bankDb,
+        "SELECT Q_EXAM_N, Q_SECT, Q_TEXT, Q_EXPL, Q_TYPE, Q1, Q2, Q3, Q4, Q5, Q6, Q_SIM, "
+        "A1, A2, A3, A4, A5, A6, PICT1, PICT2, Q_ID, U_MEMO FROM dorvale WHERE Q_EXAM_N <> 0",
+        -1, &read, nullptr);
     std::vector<std::vector<QByteArray>> rows;
     while (sqlite3_step(read) == SQLITE_ROW) {
         std::vector<QByteArray> row;
         for (int c = 0; c < 22; ++c)
-            row.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(read, c)), sqlite3_column_bytes(read, c));
+            row.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(read, c)),
+                             sqlite3_column_bytes(read, c));
         rows.push_back(std::move(row));
     }
     sqlite3_finalize(read);
@@ -169,16 +175,18 @@ void bareBulkInsert(benchmark::State& state)
 
     sqlite3* ces = open("ces.DAT");
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(ces,
-                       "INSERT INTO ces (Q_EXAM_N, Q_SECT, Q_TEXT, Q_EXPL, Q_TYPE, Q1, Q2, Q3, Q4, Q5, Q6, Q_SIM, "
-                       "A1, A2, A3, A4, A5, A6, PICT1, PICT2, Q_OR_NUMBER, U_MEMO) VALUES "
-                       "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-                       -1, &insert, nullptr);
+    sqlite3_prepare_v2(
+        ces,
+        "INSERT INTO ces (Q_EXAM_N, Q_SECT, Q_TEXT, Q_EXPL, Q_TYPE, Q1, Q2, Q3, Q4, Q5, Q6, Q_SIM, "
+        "A1, A2, A3, A4, A5, A6, PICT1, PICT2, Q_OR_NUMBER, U_MEMO) VALUES "
+        "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+        -1, &insert, nullptr);
     for (auto _ : state) {
         sqlite3_exec(ces, "BEGIN IMMEDIATE; DELETE FROM ces;", nullptr, nullptr, nullptr);
         for (const auto& row : rows) {
             for (int c = 0; c < 22; ++c)
-                sqlite3_bind_text(insert, c + 1, row[size_t(c)].constData(), int(row[size_t(c)].size()), SQLITE_STATIC);
+                sqlite3_bind_text(insert, c + 1, row[size_t(c)].constData(),
+                                  int(row[size_t(c)].size()), SQLITE_STATIC);
             sqlite3_step(insert);
             sqlite3_reset(insert);
         }
@@ -201,7 +209,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     test::initEnvironment();
     // Item 1 is a typical item; item 2 has a 10 KB question and a 10 KB explanation.
-    forms = std::make_unique<test::FormsFixture>(QList<bank::Item>{sized(1, 300, 60, 600), sized(2, 10240, 80, 10240)});
+    forms = std::make_unique<test::FormsFixture>(
+        QList<bank::Item>{sized(1, 300, 60, 600), sized(2, 10240, 80, 10240)});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

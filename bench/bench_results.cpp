@@ -21,7 +21,8 @@ namespace {
 
 constexpr int kItems = 100000;
 
-std::vector<TItemAnswer> sheet() {
+std::vector<TItemAnswer> sheet()
+{
     std::vector<TItemAnswer> answers(kItems);
     for (int i = 0; i < kItems; ++i) {
         answers[size_t(i)].Correct = i % 7 != 0;
@@ -30,7 +31,8 @@ std::vector<TItemAnswer> sheet() {
     return answers;
 }
 
-void grading(benchmark::State& state) {
+void grading(benchmark::State& state)
+{
     const std::vector<TItemAnswer> answers = sheet();
     std::array<TSectionTally, 6> tally{};
     for (auto _ : state) {
@@ -41,7 +43,8 @@ void grading(benchmark::State& state) {
     }
 }
 
-void plainLoop(benchmark::State& state) {
+void plainLoop(benchmark::State& state)
+{
     const std::vector<TItemAnswer> answers = sheet();
     for (auto _ : state) {
         qint64 correct = 0;
@@ -55,12 +58,14 @@ void plainLoop(benchmark::State& state) {
     }
 }
 
-QString pdfPath() {
+QString pdfPath()
+{
     static QTemporaryDir dir;
     return dir.filePath("bench.pdf");
 }
 
-platform::ReportPage filledReport() {
+platform::ReportPage filledReport()
+{
     platform::ReportPage page = scoreReportLayout();
     page.item("ppLabel1").text = "Kim Lee,  Dorvale 4.0,  Practice Exam C";
     page.item("ppLabel4").text = "Passing Score: 850   Your Score: 862   Grade: Pass";
@@ -75,7 +80,8 @@ platform::ReportPage filledReport() {
     return page;
 }
 
-void reportToPdf(benchmark::State& state) {
+void reportToPdf(benchmark::State& state)
+{
     for (auto _ : state) {
         const platform::ReportPage page = filledReport();
         QPrinter printer(QPrinter::HighResolution);
@@ -86,7 +92,8 @@ void reportToPdf(benchmark::State& state) {
     }
 }
 
-void textsWithPainter(benchmark::State& state) {
+void textsWithPainter(benchmark::State& state)
+{
     // The report's texts at their places, drawn with no page model, no layout and no charts.
     const platform::ReportPage page = filledReport();
     QList<std::pair<QPointF, QString>> texts;
@@ -123,7 +130,8 @@ BENCHMARK(grading)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(textsWithPainter)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(reportToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

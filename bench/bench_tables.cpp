@@ -70,7 +70,8 @@ void cursorWalk(benchmark::State& state)
 void bareSelect(benchmark::State& state)
 {
     const QByteArray path = QFile::encodeName(QDir(bankDir()).filePath("dorvale.DAT"));
-    const QByteArray key = "PRAGMA key = \"x'" + data::deriveTableKey(data::tablePassword()).toHex() + "'\";";
+    const QByteArray key =
+        "PRAGMA key = \"x'" + data::deriveTableKey(data::tablePassword()).toHex() + "'\";";
     qint64 sum = 0;
     for (auto _ : state) {
         sqlite3* db = nullptr;
@@ -78,7 +79,8 @@ void bareSelect(benchmark::State& state)
         sqlite3_exec(db, key.constData(), nullptr, nullptr, nullptr);
         sqlite3_exec(db, "PRAGMA cipher_page_size = 4096;", nullptr, nullptr, nullptr);
         sqlite3_stmt* select = nullptr;
-        sqlite3_prepare_v2(db, "SELECT * FROM dorvale WHERE Q_EXAM_N <> ? ORDER BY Q_ID", -1, &select, nullptr);
+        sqlite3_prepare_v2(db, "SELECT * FROM dorvale WHERE Q_EXAM_N <> ? ORDER BY Q_ID", -1,
+                           &select, nullptr);
         sqlite3_bind_int(select, 1, 0);
         const int columns = sqlite3_column_count(select);
         // The same rows, every field made into a Qt value, as the cursor hands them out.
@@ -87,8 +89,11 @@ void bareSelect(benchmark::State& state)
                 if (sqlite3_column_type(select, c) == SQLITE_INTEGER) {
                     sum += QVariant(qint64(sqlite3_column_int64(select, c))).toLongLong();
                 } else {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(select, c));
-                    sum += QVariant(QString::fromUtf8(text, sqlite3_column_bytes(select, c))).toString().size();
+                    const auto* text =
+                        reinterpret_cast<const char*>(sqlite3_column_text(select, c));
+                    sum += QVariant(QString::fromUtf8(text, sqlite3_column_bytes(select, c)))
+                               .toString()
+                               .size();
                 }
             }
         }

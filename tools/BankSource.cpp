@@ -34,10 +34,10 @@ constexpr int kMaxChoices = 6;
 const QStringList& itemKeys()
 {
     static const QStringList keys = {
-        QStringLiteral("id"),       QStringLiteral("exam"),        QStringLiteral("section"),
-        QStringLiteral("multiple"), QStringLiteral("question"),    QStringLiteral("choices"),
+        QStringLiteral("id"),          QStringLiteral("exam"),     QStringLiteral("section"),
+        QStringLiteral("multiple"),    QStringLiteral("question"), QStringLiteral("choices"),
         QStringLiteral("explanation"), QStringLiteral("pict1"),    QStringLiteral("pict2"),
-        QStringLiteral("sim"),      QStringLiteral("note")};
+        QStringLiteral("sim"),         QStringLiteral("note")};
     return keys;
 }
 
@@ -170,7 +170,8 @@ QByteArray writeSource(const Source& source)
         out += "            \"id\": " + QByteArray::number(item.id) + ",\n";
         out += "            \"exam\": " + QByteArray::number(item.exam) + ",\n";
         out += "            \"section\": " + QByteArray::number(item.section) + ",\n";
-        out += QByteArray("            \"multiple\": ") + (item.multiple ? "true" : "false") + ",\n";
+        out +=
+            QByteArray("            \"multiple\": ") + (item.multiple ? "true" : "false") + ",\n";
         out += "            \"question\": " + quoted(item.question) + ",\n";
         out += "            \"choices\": [";
         for (int i = 0; i < item.choices.size(); ++i) {
@@ -181,8 +182,10 @@ QByteArray writeSource(const Source& source)
         }
         out += item.choices.isEmpty() ? "]" : "\n            ]";
         out += ",\n            \"explanation\": " + quoted(item.explanation);
-        const std::pair<const char*, const QString*> optional[] = {
-            {"pict1", &item.pict1}, {"pict2", &item.pict2}, {"sim", &item.sim}, {"note", &item.note}};
+        const std::pair<const char*, const QString*> optional[] = {{"pict1", &item.pict1},
+                                                                   {"pict2", &item.pict2},
+                                                                   {"sim", &item.sim},
+                                                                   {"note", &item.note}};
         for (const auto& [key, value] : optional) {
             if (!value->isEmpty())
                 out += QByteArray(",\n            \"") + key + "\": " + quoted(*value);
@@ -239,7 +242,7 @@ QStringList validate(const Source& source, const QString& pictureDir)
                                 "correct (A1..A6)"));
 
         const std::pair<const char*, const QString*> pictureFields[] = {{"PICT1", &item.pict1},
-                                                                          {"PICT2", &item.pict2}};
+                                                                        {"PICT2", &item.pict2}};
         for (const auto& [field, name] : pictureFields) {
             if (!name->isEmpty() && !QFileInfo(pictures.filePath(*name)).isFile())
                 fail(QStringLiteral("%1 names '%2', which is not in %3")
@@ -330,8 +333,8 @@ Source readBankTable(const QString& path)
         item.question = table.asString(QStringLiteral("Q_TEXT"));
         item.explanation = table.asString(QStringLiteral("Q_EXPL"));
         for (int n = 1; n <= kMaxChoices; ++n)
-            item.choices.append({table.asString(choiceField("Q", n)),
-                                 table.asBoolean(choiceField("A", n))});
+            item.choices.append(
+                {table.asString(choiceField("Q", n)), table.asBoolean(choiceField("A", n))});
         // Missing choices after the last one are not part of the source.
         while (!item.choices.isEmpty() && item.choices.last().text.isEmpty() &&
                !item.choices.last().correct)

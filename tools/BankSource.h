@@ -13,17 +13,17 @@ struct Choice {
 
 // One item of the question bank as its source describes it.
 struct Item {
-    int id = 0;          // Q_ID
-    int exam = 0;        // Q_EXAM_N: 1..7 for exams A..G, 0 for none
-    int section = 0;     // Q_SECT: 1..6
+    int id = 0;            // Q_ID
+    int exam = 0;          // Q_EXAM_N: 1..7 for exams A..G, 0 for none
+    int section = 0;       // Q_SECT: 1..6
     bool multiple = false; // Q_TYPE
-    QString question;    // Q_TEXT
+    QString question;      // Q_TEXT
     QList<Choice> choices; // Q1..Q6 and A1..A6, at most six
-    QString explanation; // Q_EXPL
-    QString pict1;       // PICT1
-    QString pict2;       // PICT2
-    QString sim;         // Q_SIM
-    QString note;        // U_MEMO
+    QString explanation;   // Q_EXPL
+    QString pict1;         // PICT1
+    QString pict2;         // PICT2
+    QString sim;           // Q_SIM
+    QString note;          // U_MEMO
 
     bool operator==(const Item&) const = default;
 };

@@ -20,12 +20,17 @@ namespace {
 
 constexpr auto kUsage =
     "usage:\n"
-    "  dorvale-bank validate SOURCE [--pictures DIR]   check the source; failures name item and field\n"
+    "  dorvale-bank validate SOURCE [--pictures DIR]   check the source; failures name item and "
+    "field\n"
     "  dorvale-bank compile SOURCE OUTDIR [--pictures DIR]\n"
-    "                                                  write dorvale.DAT (keeping the user's notes),\n"
-    "                                                  and empty ces.DAT and dorvusr.DAT where missing\n"
-    "  dorvale-bank create-empty OUTDIR                write empty ces.DAT and dorvusr.DAT where missing\n"
-    "  dorvale-bank export FILE.DAT                    write the source form of a bank to standard output\n"
+    "                                                  write dorvale.DAT (keeping the user's "
+    "notes),\n"
+    "                                                  and empty ces.DAT and dorvusr.DAT where "
+    "missing\n"
+    "  dorvale-bank create-empty OUTDIR                write empty ces.DAT and dorvusr.DAT where "
+    "missing\n"
+    "  dorvale-bank export FILE.DAT                    write the source form of a bank to standard "
+    "output\n"
     "  dorvale-bank format SOURCE                      rewrite SOURCE in its canonical form\n"
     "Pictures are looked up in DIR, by default the folder 'pictures' beside SOURCE.\n";
 

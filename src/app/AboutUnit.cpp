@@ -18,11 +18,13 @@ namespace {
 constexpr int kClientWidth = 310;
 constexpr int kClientHeight = 233;
 
-QFont noticeFont() {
+QFont noticeFont()
+{
     return QFont(QStringLiteral("MS Sans Serif"), 10);
 }
 
-QLabel* noticeLine(QWidget* parent, const char* name, const QString& text, int top) {
+QLabel* noticeLine(QWidget* parent, const char* name, const QString& text, int top)
+{
     auto* line = new QLabel(text, parent);
     line->setObjectName(QLatin1String(name));
     line->setFont(noticeFont());
@@ -36,7 +38,8 @@ QLabel* noticeLine(QWidget* parent, const char* name, const QString& text, int t
 TAboutForm::TAboutForm()
     : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
+                         Qt::MSWindowsFixedSizeDialogHint)
+{
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Quillon"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -85,7 +88,8 @@ TAboutForm::TAboutForm()
     connect(BitBtn1, &QPushButton::clicked, this, [this] { closeWith(QDialog::Accepted); });
 }
 
-void TAboutForm::showEvent(QShowEvent* event) {
+void TAboutForm::showEvent(QShowEvent* event)
+{
     TForm::showEvent(event);
     if (!event->spontaneous())
         centreOnScreen();

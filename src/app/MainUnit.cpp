@@ -1,10 +1,10 @@
 #include "MainUnit.h"
 
+#include "exam/AnswerSheet.h"
 #include "exam/TestUnit.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/TfcShapeBtn.h"
-#include "exam/AnswerSheet.h"
 #include "sampler/Rep1Unit.h"
 #include "sampler/SamplerUnit.h"
 
@@ -13,8 +13,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QTabWidget>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace dorvale {
@@ -76,10 +76,10 @@ TMainForm::TMainForm()
     Shape1->setGeometry(4, 4, 232 - 8, 148 - 8); // inside the panel's border of 4
     StartTestBtn = shapeButton(Panel3, "StartTestBtn", QStringLiteral("Start &Testing"),
                                QColor(0, 0, 128), 14);
-    SamplerBtn = shapeButton(Panel3, "SamplerBtn", QStringLiteral("Test &Sampler"),
-                             QColor(0, 0, 128), 50);
-    fcShapeBtn3 = shapeButton(Panel3, "fcShapeBtn3", QStringLiteral("E&xit"),
-                              QColor(0, 128, 128), 102);
+    SamplerBtn =
+        shapeButton(Panel3, "SamplerBtn", QStringLiteral("Test &Sampler"), QColor(0, 0, 128), 50);
+    fcShapeBtn3 =
+        shapeButton(Panel3, "fcShapeBtn3", QStringLiteral("E&xit"), QColor(0, 128, 128), 102);
     layout->addWidget(Panel3);
 
     connect(StartTestBtn, &QPushButton::clicked, this,
@@ -126,8 +126,14 @@ void TMainForm::SamplerBtnClick()
     SamplerForm->showModal();
 }
 
-void TMainForm::fcShapeBtn3Click() { close(); }
+void TMainForm::fcShapeBtn3Click()
+{
+    close();
+}
 
-void TMainForm::formClose() { emit runEnded(); }
+void TMainForm::formClose()
+{
+    emit runEnded();
+}
 
 } // namespace dorvale

@@ -29,12 +29,14 @@ using platform::guarded;
 
 namespace {
 
-template <typename W> W* named(W* widget, const char* name) {
+template <typename W> W* named(W* widget, const char* name)
+{
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
     auto* l = named(new QLabel(text, parent), name);
     l->adjustSize();
     l->move(left, top);
@@ -46,7 +48,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 TOptionsForm::TOptionsForm()
     : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
+                         Qt::MSWindowsFixedSizeDialogHint)
+{
     setObjectName(QStringLiteral("OptionsForm"));
     setWindowTitle(QStringLiteral("Options"));
     setFont(platform::pixelFont("MS Sans Serif", 11));
@@ -137,7 +140,8 @@ TOptionsForm::TOptionsForm()
     });
 }
 
-void TOptionsForm::showEvent(QShowEvent* event) {
+void TOptionsForm::showEvent(QShowEvent* event)
+{
     TForm::showEvent(event);
     if (event->spontaneous())
         return;
@@ -145,12 +149,14 @@ void TOptionsForm::showEvent(QShowEvent* event) {
     guarded([this] { FormActivate(); });
 }
 
-void TOptionsForm::FormActivate() {
+void TOptionsForm::FormActivate()
+{
     ListBox1->setCurrentRow(0);
     ListBox1Click();
 }
 
-platform::ControlFont* TOptionsForm::selectedFont() {
+platform::ControlFont* TOptionsForm::selectedFont()
+{
     switch (ListBox1->currentRow()) {
     case 1:
         return &FAnswersFont;
@@ -161,7 +167,8 @@ platform::ControlFont* TOptionsForm::selectedFont() {
     }
 }
 
-void TOptionsForm::ListBox1Click() {
+void TOptionsForm::ListBox1Click()
+{
     const QListWidgetItem* entry = ListBox1->currentItem();
     Panel1->setText(entry ? entry->text() : QString());
     const platform::ControlFont* selected = selectedFont();
@@ -171,7 +178,8 @@ void TOptionsForm::ListBox1Click() {
     example.assign(selected->font(), selected->color());
 }
 
-void TOptionsForm::BitBtn3Click() {
+void TOptionsForm::BitBtn3Click()
+{
     if (!FDialog) {
         FDialog = new platform::TFontDialog(this);
         FDialog->setObjectName(QStringLiteral("FDialog"));
@@ -191,17 +199,21 @@ void TOptionsForm::BitBtn3Click() {
     ListBox1Click();
 }
 
-void TOptionsForm::LearnBtnGroupClick() {
+void TOptionsForm::LearnBtnGroupClick()
+{
     FLearnChoice = LearnBtnGroup->itemIndex() == 0;
 }
-void TOptionsForm::TimerGroupClick() {
+void TOptionsForm::TimerGroupClick()
+{
     FTimerChoice = TimerGroup->itemIndex() == 0;
 }
-void TOptionsForm::CalcBtnGroupClick() {
+void TOptionsForm::CalcBtnGroupClick()
+{
     FCalcChoice = CalcBtnGroup->itemIndex() == 0;
 }
 
-void TOptionsForm::SpeedButton1Click() {
+void TOptionsForm::SpeedButton1Click()
+{
     if (!OpenDialog1) {
         OpenDialog1 = new QFileDialog(this, QStringLiteral("Open"));
         OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
@@ -228,7 +240,8 @@ void TOptionsForm::SpeedButton1Click() {
         Edit1->setText(QDir::toNativeSeparators(OpenDialog1->selectedFiles().constFirst()));
 }
 
-void TOptionsForm::BitBtn1Click() {
+void TOptionsForm::BitBtn1Click()
+{
     TTestForm* form = TestForm;
     FTimeChoice = SpinEdit1->currentValue();
     FPathChoice = Edit1->text();

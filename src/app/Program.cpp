@@ -21,7 +21,10 @@
 #include <QTextStream>
 
 // The pictures are compiled into the app library, which is linked statically.
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace dorvale {
 
@@ -55,8 +58,7 @@ void createForms()
     Pict2Form = new TPict2Form;
 }
 
-template <typename T>
-static void destroy(T*& form)
+template <typename T> static void destroy(T*& form)
 {
     delete form;
     form = nullptr;

@@ -23,7 +23,8 @@ using platform::FontSetting;
 namespace {
 
 // The face only when one is stored; bold and italic are added, never taken away.
-void applyFont(ControlFont font, const FontSetting& setting) {
+void applyFont(ControlFont font, const FontSetting& setting)
+{
     QFont f = font.font();
     if (!setting.name.isEmpty())
         f.setFamily(setting.name);
@@ -36,18 +37,21 @@ void applyFont(ControlFont font, const FontSetting& setting) {
     font.setPointSize(setting.size);
 }
 
-FontSetting settingOf(const ControlFont& font) {
+FontSetting settingOf(const ControlFont& font)
+{
     const QFont f = font.font();
     return {f.family(), font.colorValue(), font.pointSize(), f.bold(), f.italic()};
 }
 
 } // namespace
 
-void TTestForm::ReadWindowsDir() {
+void TTestForm::ReadWindowsDir()
+{
     FWindowsDir = platform::calculatorDirectory();
 }
 
-void TTestForm::ReadSettings() {
+void TTestForm::ReadSettings()
+{
     const QString defaultCalcPath =
         QDir::toNativeSeparators(QDir(FWindowsDir).filePath(platform::calculatorProgramName()));
     const platform::Settings s = platform::SettingsStore().read(defaultCalcPath);
@@ -61,7 +65,8 @@ void TTestForm::ReadSettings() {
     FCalcPath = s.calcPath;
 }
 
-void TTestForm::Preferences1Click() {
+void TTestForm::Preferences1Click()
+{
     const platform::SettingsStore store;
     TOptionsForm* options = OptionsForm;
     options->PageControl1->setCurrentIndex(0);
@@ -89,7 +94,8 @@ void TTestForm::Preferences1Click() {
     store.write(s);
 }
 
-void TTestForm::About1Click() {
+void TTestForm::About1Click()
+{
     AboutForm->showModal();
 }
 

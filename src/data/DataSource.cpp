@@ -4,9 +4,14 @@
 
 namespace dorvale::data {
 
-DataSource::DataSource(QObject* parent) : QObject(parent) {}
+DataSource::DataSource(QObject* parent)
+    : QObject(parent)
+{}
 
-DataSource::~DataSource() { setDataSet(nullptr); }
+DataSource::~DataSource()
+{
+    setDataSet(nullptr);
+}
 
 void DataSource::setDataSet(Table* table)
 {
@@ -41,7 +46,10 @@ void DataSource::addLink(DataLink* link)
         links_.append(link);
 }
 
-void DataSource::removeLink(DataLink* link) { links_.removeAll(link); }
+void DataSource::removeLink(DataLink* link)
+{
+    links_.removeAll(link);
+}
 
 void DataSource::updateRecord()
 {

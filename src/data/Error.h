@@ -9,7 +9,9 @@ namespace dorvale {
 class Error : public std::runtime_error {
 public:
     explicit Error(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+        : std::runtime_error(message.toStdString())
+        , message_(message)
+    {}
     const QString& message() const noexcept { return message_; }
 
 private:

@@ -16,12 +16,9 @@ struct OpText {
 
 // Longer operators first, so "<=" is not read as "<".
 constexpr OpText kOps[] = {
-    {"<>", FilterExpression::Op::NotEqual, "<>"},
-    {"<=", FilterExpression::Op::LessEqual, "<="},
-    {">=", FilterExpression::Op::GreaterEqual, ">="},
-    {"=", FilterExpression::Op::Equal, "="},
-    {"<", FilterExpression::Op::Less, "<"},
-    {">", FilterExpression::Op::Greater, ">"},
+    {"<>", FilterExpression::Op::NotEqual, "<>"},     {"<=", FilterExpression::Op::LessEqual, "<="},
+    {">=", FilterExpression::Op::GreaterEqual, ">="}, {"=", FilterExpression::Op::Equal, "="},
+    {"<", FilterExpression::Op::Less, "<"},           {">", FilterExpression::Op::Greater, ">"},
 };
 
 } // namespace
@@ -32,8 +29,8 @@ FilterExpression FilterExpression::parse(const QString& text)
     if (text.trimmed().isEmpty())
         return result;
 
-    static const QRegularExpression form(
-        QStringLiteral(R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(<>|<=|>=|=|<|>)\s*([+-]?[0-9]{1,18})\s*$)"));
+    static const QRegularExpression form(QStringLiteral(
+        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(<>|<=|>=|=|<|>)\s*([+-]?[0-9]{1,18})\s*$)"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         throw Error(QStringLiteral("The filter expression '%1' is not valid: a filter compares "

@@ -95,7 +95,8 @@ bool createTableFile(const Session& session, TableKind kind, const QString& path
     else if (kind == TableKind::UserSet)
         parts << QStringLiteral("Q_ID INTEGER PRIMARY KEY AUTOINCREMENT"); // never reused
     for (const Column& column : itemColumns(kind))
-        parts << QStringLiteral("%1 %2").arg(QLatin1String(column.name), QLatin1String(column.type));
+        parts << QStringLiteral("%1 %2").arg(QLatin1String(column.name),
+                                             QLatin1String(column.type));
     sql += parts.join(QStringLiteral(", ")) + QStringLiteral(");");
     Transaction transaction(db);
     db.exec(sql.toUtf8().constData());

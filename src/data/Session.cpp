@@ -16,7 +16,11 @@ QHash<QString, Session*>& sessions()
 }
 } // namespace
 
-Session::Session(QString name) : name_(std::move(name)) { sessions().insert(name_, this); }
+Session::Session(QString name)
+    : name_(std::move(name))
+{
+    sessions().insert(name_, this);
+}
 
 Session::~Session()
 {
@@ -32,7 +36,10 @@ Session& Session::named(const QString& name)
     return *session;
 }
 
-void Session::addPassword(const QString& password) { key_ = deriveTableKey(password); }
+void Session::addPassword(const QString& password)
+{
+    key_ = deriveTableKey(password);
+}
 
 const QByteArray& Session::tableKey() const
 {

@@ -34,7 +34,8 @@ QByteArray deriveTableKey(const QString& password)
 
 Database::Database(const QString& path, const QString& displayName, const QByteArray& rawKey,
                    Mode mode, LockPolicy locks)
-    : displayName_(displayName), locks_(locks)
+    : displayName_(displayName)
+    , locks_(locks)
 {
     if (mode == Mode::OpenExisting && !QFileInfo(path).isFile())
         throw Error(QStringLiteral("The table file '%1' cannot be found.").arg(displayName));
@@ -64,11 +65,15 @@ Database::Database(const QString& path, const QString& displayName, const QByteA
     }
 }
 
-Database::~Database() { close(); }
+Database::~Database()
+{
+    close();
+}
 
 Database::Database(Database&& other) noexcept
-    : db_(std::exchange(other.db_, nullptr)), displayName_(std::move(other.displayName_)),
-      locks_(other.locks_)
+    : db_(std::exchange(other.db_, nullptr))
+    , displayName_(std::move(other.displayName_))
+    , locks_(other.locks_)
 {
     if (db_)
         sqlite3_busy_handler(db_, waitForLock, &locks_);
@@ -104,7 +109,10 @@ void Database::exec(const char* sql)
         fail(rc);
 }
 
-qint64 Database::lastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+qint64 Database::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
 
 void Database::lockExclusively()
 {
@@ -114,7 +122,10 @@ void Database::lockExclusively()
     exec("COMMIT;");
 }
 
-bool Database::readOnly() const { return db_ && sqlite3_db_readonly(db_, "main") == 1; }
+bool Database::readOnly() const
+{
+    return db_ && sqlite3_db_readonly(db_, "main") == 1;
+}
 
 void Database::fail(int code) const
 {
@@ -147,21 +158,25 @@ void Database::fail(int code) const
     throw Error(QStringLiteral("Table '%1': %2.").arg(name, QString::fromUtf8(detail)));
 }
 
-Statement::Statement(const Database& db, const QString& sql) : db_(&db)
+Statement::Statement(const Database& db, const QString& sql)
+    : db_(&db)
 {
     const QByteArray utf8 = sql.toUtf8();
-    const int rc = sqlite3_prepare_v2(db.handle(), utf8.constData(), int(utf8.size()), &stmt_,
-                                      nullptr);
+    const int rc =
+        sqlite3_prepare_v2(db.handle(), utf8.constData(), int(utf8.size()), &stmt_, nullptr);
     if (rc != SQLITE_OK)
         db.fail(rc);
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr))
-{
-}
+    : db_(other.db_)
+    , stmt_(std::exchange(other.stmt_, nullptr))
+{}
 
 Statement& Statement::operator=(Statement&& other) noexcept
 {
@@ -173,7 +188,10 @@ Statement& Statement::operator=(Statement&& other) noexcept
     return *this;
 }
 
-void Statement::bind(int index, qint64 value) { sqlite3_bind_int64(stmt_, index, value); }
+void Statement::bind(int index, qint64 value)
+{
+    sqlite3_bind_int64(stmt_, index, value);
+}
 
 void Statement::bind(int index, const QVariant& value)
 {
@@ -220,14 +238,20 @@ void Statement::reset()
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(stmt_);
+}
 
 bool Statement::isNull(int column) const
 {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-qint64 Statement::int64(int column) const { return sqlite3_column_int64(stmt_, column); }
+qint64 Statement::int64(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
+}
 
 QString Statement::text(int column) const
 {
@@ -247,7 +271,11 @@ QVariant Statement::value(int column) const
     }
 }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE;"); }
+Transaction::Transaction(Database& db)
+    : db_(db)
+{
+    db_.exec("BEGIN IMMEDIATE;");
+}
 
 Transaction::~Transaction()
 {

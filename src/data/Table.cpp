@@ -57,11 +57,15 @@ void eraseSorted(std::vector<qint64>& keys, qint64 key)
 } // namespace
 
 Table::Table(QString sessionName, QString tableName, QObject* parent)
-    : QObject(parent), sessionName_(std::move(sessionName)), tableName_(std::move(tableName))
-{
-}
+    : QObject(parent)
+    , sessionName_(std::move(sessionName))
+    , tableName_(std::move(tableName))
+{}
 
-Session& Table::session() const { return Session::named(sessionName_); }
+Session& Table::session() const
+{
+    return Session::named(sessionName_);
+}
 
 Table::~Table()
 {
@@ -124,8 +128,9 @@ void Table::readLayout()
     Statement info(db_, QStringLiteral("PRAGMA table_info(\"%1\")").arg(sqlTable_));
     while (info.step()) {
         const QString name = info.text(1);
-        const bool integerKey = info.int64(5) == 1 &&
-                                info.text(2).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        const bool integerKey =
+            info.int64(5) == 1 &&
+            info.text(2).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
         if (integerKey) {
             keyField_ = name;
             keyColumn_ = int(columns_.size());
@@ -161,7 +166,10 @@ void Table::loadOrder()
         all_.push_back(order.int64(0));
 }
 
-bool Table::filtering() const { return filtered_ && !filterExpr_.isEmpty(); }
+bool Table::filtering() const
+{
+    return filtered_ && !filterExpr_.isEmpty();
+}
 
 void Table::applyFilter()
 {
@@ -264,7 +272,10 @@ bool Table::isEmpty() const
     return state_ != TableState::Insert && rows().empty();
 }
 
-void Table::setPosition(qsizetype index) { pos_ = index; }
+void Table::setPosition(qsizetype index)
+{
+    pos_ = index;
+}
 
 void Table::first()
 {
@@ -324,9 +335,8 @@ void Table::setRecNo(int recNo)
 {
     requireActive();
     if (recNo < 1 || size_t(recNo) > all_.size())
-        throw Error(QStringLiteral("The table '%1' has no record number %2.")
-                        .arg(tableName_)
-                        .arg(recNo));
+        throw Error(
+            QStringLiteral("The table '%1' has no record number %2.").arg(tableName_).arg(recNo));
     const qint64 key = all_[size_t(recNo - 1)];
     const auto& visible = rows();
     const auto it = std::lower_bound(visible.begin(), visible.end(), key);
@@ -376,7 +386,10 @@ void Table::notifyData(const QString& field)
         emit dataChanged(field);
 }
 
-void Table::disableControls() { ++controlsDisabled_; }
+void Table::disableControls()
+{
+    ++controlsDisabled_;
+}
 
 void Table::enableControls()
 {
@@ -421,7 +434,10 @@ void Table::append()
     notifyData(QString());
 }
 
-void Table::insert() { append(); } // records take their place by key when they are posted
+void Table::insert()
+{
+    append();
+} // records take their place by key when they are posted
 
 void Table::edit()
 {
@@ -502,7 +518,8 @@ void Table::deleteRecord()
     const qint64 key = rows()[size_t(pos_)];
     reopenIfReadOnly();
     {
-        Statement& remove = statement(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(sqlTable_));
+        Statement& remove =
+            statement(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(sqlTable_));
         ResetOnExit reset{remove};
         remove.bind(1, key);
         remove.run();
@@ -576,7 +593,8 @@ qint64 Table::insertRow()
     reopenIfReadOnly();
     // An unset key is left to the table, which numbers the record itself.
     const bool ownKey = keyColumn_ < 0 || !buffer_[size_t(keyColumn_)].isNull();
-    Statement& insert = ownKey ? prepared(insert_, insertSql_) : prepared(insertNoKey_, insertNoKeySql_);
+    Statement& insert =
+        ownKey ? prepared(insert_, insertSql_) : prepared(insertNoKey_, insertNoKeySql_);
     ResetOnExit reset{insert};
     int index = 1;
     for (int c = 0; c < columns_.size(); ++c) {
@@ -632,7 +650,10 @@ void Table::setCacheSize(qint64 kib)
         db_.exec("PRAGMA shrink_memory;");
 }
 
-qint64 Table::fileSize() const { return QFileInfo(session().pathOf(tableName_)).size(); }
+qint64 Table::fileSize() const
+{
+    return QFileInfo(session().pathOf(tableName_)).size();
+}
 
 void Table::beginBatch()
 {
@@ -687,14 +708,21 @@ int Table::checkedColumnOf(const QString& field) const
     return column;
 }
 
-bool Table::hasField(const QString& name) const { return columnOf(name) >= 0; }
+bool Table::hasField(const QString& name) const
+{
+    return columnOf(name) >= 0;
+}
 
-int Table::fieldIndex(const QString& field) const { return checkedColumnOf(field); }
+int Table::fieldIndex(const QString& field) const
+{
+    return checkedColumnOf(field);
+}
 
 void Table::checkIndex(int column) const
 {
     if (column < 0 || column >= columns_.size())
-        throw Error(QStringLiteral("The table '%1' has no field number %2.").arg(tableName_).arg(column));
+        throw Error(
+            QStringLiteral("The table '%1' has no field number %2.").arg(tableName_).arg(column));
 }
 
 bool Table::passes(const Row& row) const
@@ -757,7 +785,10 @@ void Table::setValue(int column, const QVariant& value)
 
 // ---- reading rows --------------------------------------------------------------------------
 
-const Table::Row& Table::currentRow() const { return fetch(pos_); }
+const Table::Row& Table::currentRow() const
+{
+    return fetch(pos_);
+}
 
 const Table::Row& Table::fetch(qsizetype index) const
 {
@@ -772,7 +803,8 @@ const Table::Row& Table::fetch(qsizetype index) const
     // Walking forward reads a block of the following records at once; any other access reads
     // just the one record.
     const bool walking = index == lastFetched_ + 1;
-    Statement& select = walking ? prepared(selectBlock_, selectBlockSql_) : prepared(selectOne_, selectOneSql_);
+    Statement& select =
+        walking ? prepared(selectBlock_, selectBlockSql_) : prepared(selectOne_, selectOneSql_);
     ResetOnExit reset{select};
     select.bind(1, key);
     if (walking && filtering())
@@ -830,6 +862,9 @@ void Table::attachSource(DataSource* source)
         sources_.append(source);
 }
 
-void Table::detachSource(DataSource* source) { sources_.removeAll(source); }
+void Table::detachSource(DataSource* source)
+{
+    sources_.removeAll(source);
+}
 
 } // namespace dorvale::data

@@ -28,7 +28,10 @@ TItemAnswer* currentEntry()
     return &ItemAnswers[size_t(recNo - 1)];
 }
 
-bool key(int n) { return TestForm->dtCurrentSet->asBoolean(QStringLiteral("A%1").arg(n)); }
+bool key(int n)
+{
+    return TestForm->dtCurrentSet->asBoolean(QStringLiteral("A%1").arg(n));
+}
 
 } // namespace
 
@@ -44,7 +47,8 @@ void TTestForm::dsCurrentSetDataChange(const QString& field)
     NextButton->setEnabled(recNo != FItemCount);
     Label1->setText(QStringLiteral("Item %1 of %2").arg(recNo).arg(FItemCount));
     Label1->adjustSize();
-    Label2->setText(QStringLiteral("Item ID: %1").arg(dtCurrentSet->asInteger(QStringLiteral("Q_OR_NUMBER"))));
+    Label2->setText(
+        QStringLiteral("Item ID: %1").arg(dtCurrentSet->asInteger(QStringLiteral("Q_OR_NUMBER"))));
     Label2->adjustSize();
     ShowCurrentItem();
     ShowReviewState();
@@ -74,7 +78,10 @@ void TTestForm::setRadioChecked(int n, bool checked)
     }
 }
 
-void TTestForm::RadioButton1Click() { RadioChoiceChanged(); }
+void TTestForm::RadioButton1Click()
+{
+    RadioChoiceChanged();
+}
 
 void TTestForm::RadioChoiceChanged()
 {
@@ -123,8 +130,14 @@ void TTestForm::MarkBoxClick()
         entry->Marked = MarkBox->isChecked() ? 1 : 0;
 }
 
-void TTestForm::PrevButtonClick() { dtCurrentSet->prior(); }
-void TTestForm::NextButtonClick() { dtCurrentSet->next(); }
+void TTestForm::PrevButtonClick()
+{
+    dtCurrentSet->prior();
+}
+void TTestForm::NextButtonClick()
+{
+    dtCurrentSet->next();
+}
 
 void TTestForm::LearnButtonClick()
 {
@@ -133,8 +146,14 @@ void TTestForm::LearnButtonClick()
     FitItemArea();
 }
 
-void TTestForm::ExhBtnAClick() { showExhibit(QStringLiteral("PICT1"), Pict1Form); }
-void TTestForm::ExhBtnBClick() { showExhibit(QStringLiteral("PICT2"), Pict2Form); }
+void TTestForm::ExhBtnAClick()
+{
+    showExhibit(QStringLiteral("PICT1"), Pict1Form);
+}
+void TTestForm::ExhBtnBClick()
+{
+    showExhibit(QStringLiteral("PICT2"), Pict2Form);
+}
 
 void TTestForm::showExhibit(const QString& field, platform::TForm* window)
 {

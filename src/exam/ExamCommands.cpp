@@ -13,7 +13,10 @@ namespace dorvale {
 
 namespace {
 
-QString examLetter(int exam) { return QString(QChar(u'A' + exam - 1)); }
+QString examLetter(int exam)
+{
+    return QString(QChar(u'A' + exam - 1));
+}
 
 } // namespace
 

@@ -25,19 +25,34 @@ constexpr int kBottomSpacer = 17; // Bevel2
 
 const QColor kKeyColour(0, 255, 255);
 
-data::Table& items() { return *TestForm->dtCurrentSet; }
+data::Table& items()
+{
+    return *TestForm->dtCurrentSet;
+}
 
 QString text(const char* prefix, int n)
 {
     return items().asString(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n));
 }
-bool key(int n) { return items().asBoolean(QStringLiteral("A%1").arg(n)); }
-bool multiple() { return items().asBoolean(QStringLiteral("Q_TYPE")); }
+bool key(int n)
+{
+    return items().asBoolean(QStringLiteral("A%1").arg(n));
+}
+bool multiple()
+{
+    return items().asBoolean(QStringLiteral("Q_TYPE"));
+}
 
-TItemAnswer& currentEntry() { return ItemAnswers.at(size_t(items().recNo() - 1)); }
+TItemAnswer& currentEntry()
+{
+    return ItemAnswers.at(size_t(items().recNo() - 1));
+}
 
 // The outer width of the item area, the scroll bar included when it shows.
-int areaWidth() { return TestForm->ScrollBox1->width(); }
+int areaWidth()
+{
+    return TestForm->ScrollBox1->width();
+}
 // The width of what the item area shows: its content's width.
 int contentWidth()
 {
@@ -54,7 +69,10 @@ void measureAt(platform::WrapLabel* label, int width)
     label->setAutoSize(true);
 }
 
-int bottomOf(const QWidget* w) { return w->y() + w->height(); }
+int bottomOf(const QWidget* w)
+{
+    return w->y() + w->height();
+}
 
 // Everything from the question to the explanation, for the current width of the content.
 void layOutOnce()

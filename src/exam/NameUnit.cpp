@@ -16,8 +16,9 @@ namespace dorvale {
 TNameForm* NameForm = nullptr;
 
 TNameForm::TNameForm()
-    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("NameForm"));
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -9,7 +9,8 @@
 
 namespace dorvale {
 
-TPictForm::TPictForm(Qt::WindowFlags flags) : TForm(nullptr, flags)
+TPictForm::TPictForm(Qt::WindowFlags flags)
+    : TForm(nullptr, flags)
 {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -22,9 +23,11 @@ void TPictForm::loadPicture(const QString& fileName)
     QImageReader reader(fileName);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        const QString reason = QFileInfo::exists(fileName) ? reader.errorString()
-                                                           : QStringLiteral("the file does not exist");
-        throw Error(QStringLiteral("The exhibit picture '%1' cannot be shown: %2.").arg(fileName, reason));
+        const QString reason = QFileInfo::exists(fileName)
+                                   ? reader.errorString()
+                                   : QStringLiteral("the file does not exist");
+        throw Error(
+            QStringLiteral("The exhibit picture '%1' cannot be shown: %2.").arg(fileName, reason));
     }
     Image1->setPixmap(QPixmap::fromImage(picture));
     Image1->resize(picture.size());

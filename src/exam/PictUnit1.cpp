@@ -7,8 +7,9 @@ namespace dorvale {
 TPict1Form* Pict1Form = nullptr;
 
 TPict1Form::TPict1Form()
-    : TPictForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : TPictForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Pict1Form"));
     setWindowTitle(QStringLiteral("Exhibit 1"));

@@ -22,16 +22,20 @@ enum class Source { Bank, UserSet };
 const QStringList& copiedFields(Source source)
 {
     static const QStringList bank = {
-        QStringLiteral("Q_EXAM_N"), QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"), QStringLiteral("Q_EXPL"),
-        QStringLiteral("Q_TYPE"),   QStringLiteral("Q1"),     QStringLiteral("Q2"),     QStringLiteral("Q3"),
-        QStringLiteral("Q4"),       QStringLiteral("Q5"),     QStringLiteral("Q6"),     QStringLiteral("Q_SIM"),
-        QStringLiteral("A1"),       QStringLiteral("A2"),     QStringLiteral("A3"),     QStringLiteral("A4"),
-        QStringLiteral("A5"),       QStringLiteral("A6"),     QStringLiteral("PICT1"),  QStringLiteral("PICT2")};
+        QStringLiteral("Q_EXAM_N"), QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"),
+        QStringLiteral("Q_EXPL"),   QStringLiteral("Q_TYPE"), QStringLiteral("Q1"),
+        QStringLiteral("Q2"),       QStringLiteral("Q3"),     QStringLiteral("Q4"),
+        QStringLiteral("Q5"),       QStringLiteral("Q6"),     QStringLiteral("Q_SIM"),
+        QStringLiteral("A1"),       QStringLiteral("A2"),     QStringLiteral("A3"),
+        QStringLiteral("A4"),       QStringLiteral("A5"),     QStringLiteral("A6"),
+        QStringLiteral("PICT1"),    QStringLiteral("PICT2")};
     static const QStringList user = {
-        QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"), QStringLiteral("Q_EXPL"), QStringLiteral("Q_TYPE"),
-        QStringLiteral("Q1"),     QStringLiteral("Q2"),     QStringLiteral("Q3"),     QStringLiteral("Q4"),
-        QStringLiteral("Q5"),     QStringLiteral("Q6"),     QStringLiteral("A1"),     QStringLiteral("A2"),
-        QStringLiteral("A3"),     QStringLiteral("A4"),     QStringLiteral("A5"),     QStringLiteral("A6")};
+        QStringLiteral("Q_SECT"), QStringLiteral("Q_TEXT"), QStringLiteral("Q_EXPL"),
+        QStringLiteral("Q_TYPE"), QStringLiteral("Q1"),     QStringLiteral("Q2"),
+        QStringLiteral("Q3"),     QStringLiteral("Q4"),     QStringLiteral("Q5"),
+        QStringLiteral("Q6"),     QStringLiteral("A1"),     QStringLiteral("A2"),
+        QStringLiteral("A3"),     QStringLiteral("A4"),     QStringLiteral("A5"),
+        QStringLiteral("A6")};
     return source == Source::Bank ? bank : user;
 }
 
@@ -42,7 +46,8 @@ std::vector<qint32> collectPool(data::Table& source, Source kind)
     std::vector<qint32> pool;
     pool.reserve(size_t(source.recordCount()));
     for (source.first(); !source.eof(); source.next())
-        pool.push_back(kind == Source::Bank ? source.recNo() : source.asInteger(QStringLiteral("Q_ID")));
+        pool.push_back(kind == Source::Bank ? source.recNo()
+                                            : source.asInteger(QStringLiteral("Q_ID")));
     return pool;
 }
 
@@ -63,7 +68,8 @@ void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>&
     std::vector<std::pair<int, int>> fields; // source field, current exam set field
     for (const QString& name : copiedFields(kind))
         fields.emplace_back(source.fieldIndex(name), ces.fieldIndex(name));
-    fields.emplace_back(source.fieldIndex(QStringLiteral("U_MEMO")), ces.fieldIndex(QStringLiteral("U_MEMO")));
+    fields.emplace_back(source.fieldIndex(QStringLiteral("U_MEMO")),
+                        ces.fieldIndex(QStringLiteral("U_MEMO")));
     const int sourceId = source.fieldIndex(QStringLiteral("Q_ID"));
     const int originalNumber = ces.fieldIndex(QStringLiteral("Q_OR_NUMBER"));
 
@@ -142,14 +148,20 @@ std::vector<qint32> DrawOrder(std::vector<qint32> pool, size_t count, quint64 se
     return pool;
 }
 
-void PrepareFullSet() { prepare(*TestForm->dtQSet, Source::Bank, std::nullopt); }
+void PrepareFullSet()
+{
+    prepare(*TestForm->dtQSet, Source::Bank, std::nullopt);
+}
 
 void PrepareRandomSet()
 {
     prepare(*TestForm->dtQSet, Source::Bank, size_t(NameForm->SpinEdit2->value()));
 }
 
-void PrepareUserSet() { prepare(*TestForm->dtUserSet, Source::UserSet, std::nullopt); }
+void PrepareUserSet()
+{
+    prepare(*TestForm->dtUserSet, Source::UserSet, std::nullopt);
+}
 
 void ResetAnswerSheet()
 {

@@ -38,8 +38,8 @@ namespace {
 
 data::Table* newTable(QObject* owner, const char* name, const char* file)
 {
-    auto* table = new data::Table(QString::fromLatin1(data::kSessionName), QString::fromLatin1(file),
-                                  owner);
+    auto* table =
+        new data::Table(QString::fromLatin1(data::kSessionName), QString::fromLatin1(file), owner);
     table->setObjectName(QLatin1String(name));
     table->setLockRetryCount(15);
     table->setLockWaitTime(100);
@@ -116,7 +116,8 @@ TTestForm::TTestForm()
 
     Timer1 = new platform::TimeCounter(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &platform::TimeCounter::timeout, this, platform::guard(this, &TTestForm::Timer1Timer));
+    connect(Timer1, &platform::TimeCounter::timeout, this,
+            platform::guard(this, &TTestForm::Timer1Timer));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -176,7 +177,8 @@ void TTestForm::buildMenus()
     File1->addSeparator();
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
-    connect(Preferences1, &QAction::triggered, this, platform::guard(this, &TTestForm::Preferences1Click));
+    connect(Preferences1, &QAction::triggered, this,
+            platform::guard(this, &TTestForm::Preferences1Click));
     connect(Print1, &QAction::triggered, this, platform::guard(this, &TTestForm::Print1Click));
     connect(Exit1, &QAction::triggered, this, platform::guard(this, &TTestForm::Exit1Click));
 
@@ -232,7 +234,8 @@ void TTestForm::buildHeader()
     Bevel1->setFixedHeight(2);
     fill->addWidget(Bevel1);
 
-    fcLabel1 = new platform::TfcLabel(QStringLiteral("Windows NT Server 4.0 in the Enterprise"), Panel1);
+    fcLabel1 =
+        new platform::TfcLabel(QStringLiteral("Windows NT Server 4.0 in the Enterprise"), Panel1);
     fcLabel1->setObjectName(QStringLiteral("fcLabel1"));
     fcLabel1->setFont(pixelFont("Arial", 19, true, true));
     fcLabel1->setTextColor(Qt::white);
@@ -314,8 +317,9 @@ void TTestForm::buildStartPage()
     column->addWidget(fcLabel5);
 
     fcLabel3 = new platform::TfcLabel(
-        QStringLiteral("Dorvale is designed to prepare you to pass the (70-068) exam.\n"
-                       "Implementing and Supporting Microsoft Windows NT Server 4.0 in the Enterprise."),
+        QStringLiteral(
+            "Dorvale is designed to prepare you to pass the (70-068) exam.\n"
+            "Implementing and Supporting Microsoft Windows NT Server 4.0 in the Enterprise."),
         Panel4);
     fcLabel3->setObjectName(QStringLiteral("fcLabel3"));
     fcLabel3->setFont(pixelFont("MS Sans Serif", 13));
@@ -338,7 +342,8 @@ void TTestForm::buildStartPage()
     fcLabel4->setShadow(2, QColor(128, 128, 128));
     fcLabel4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (int i = 0; i < 7; ++i) {
-        const QString caption = i < 6 ? QStringLiteral("&%1").arg(QChar(u'A' + i)) : QStringLiteral("G");
+        const QString caption =
+            i < 6 ? QStringLiteral("&%1").arg(QChar(u'A' + i)) : QStringLiteral("G");
         auto* button = startButton(Panel5, QStringLiteral("fcShapeBtn%1").arg(i + 1), caption,
                                    QColor(128, 0, 128), 30, 44);
         ExamButtons[size_t(i)] = button;
@@ -425,7 +430,8 @@ void TTestForm::buildItemArea()
     CalcButton->setObjectName(QStringLiteral("CalcButton"));
     CalcButton->setToolTip(QStringLiteral("Calculator"));
     CalcButton->resize(37, 29);
-    connect(CalcButton, &QToolButton::clicked, this, [this] { platform::guarded([&] { CalcButton->run(); }); });
+    connect(CalcButton, &QToolButton::clicked, this,
+            [this] { platform::guarded([&] { CalcButton->run(); }); });
 
     for (int n = 1; n <= 6; ++n) {
         const QChar letter(u'a' + n - 1);
@@ -433,7 +439,8 @@ void TTestForm::buildItemArea()
         label->setObjectName(QStringLiteral("ALabel%1").arg(n));
         label->move(80, 0);
         label->setBackground(Qt::white);
-        connect(label, &platform::WrapLabel::clicked, this, [this, n] { platform::guarded([&] { ALabelClick(n); }); });
+        connect(label, &platform::WrapLabel::clicked, this,
+                [this, n] { platform::guarded([&] { ALabelClick(n); }); });
         ALabels[size_t(n - 1)] = label;
 
         auto* radio = new QRadioButton(QStringLiteral("&%1.").arg(letter), ItemContent);
@@ -448,7 +455,8 @@ void TTestForm::buildItemArea()
         auto* check = new QCheckBox(QStringLiteral("&%1.").arg(letter), ItemContent);
         check->setObjectName(QStringLiteral("CheckBox%1").arg(n));
         check->setGeometry(40, 0, 38, 17);
-        connect(check, &QCheckBox::toggled, this, [this, n] { platform::guarded([&] { CheckBoxClick(n); }); });
+        connect(check, &QCheckBox::toggled, this,
+                [this, n] { platform::guarded([&] { CheckBoxClick(n); }); });
         CheckBoxes[size_t(n - 1)] = check;
     }
 
@@ -482,12 +490,17 @@ void TTestForm::buildButtonBar()
     Button3 = button("Button3", QStringLiteral("E&xit Exam"), 629, 93);
     platform::anchorRight(GradeButton, kDesignedWidth);
     platform::anchorRight(Button3, kDesignedWidth);
-    connect(PrevButton, &QPushButton::clicked, this, platform::guard(this, &TTestForm::PrevButtonClick));
-    connect(NextButton, &QPushButton::clicked, this, platform::guard(this, &TTestForm::NextButtonClick));
-    connect(LearnButton, &QPushButton::clicked, this, platform::guard(this, &TTestForm::LearnButtonClick));
+    connect(PrevButton, &QPushButton::clicked, this,
+            platform::guard(this, &TTestForm::PrevButtonClick));
+    connect(NextButton, &QPushButton::clicked, this,
+            platform::guard(this, &TTestForm::NextButtonClick));
+    connect(LearnButton, &QPushButton::clicked, this,
+            platform::guard(this, &TTestForm::LearnButtonClick));
     connect(Button1, &QPushButton::clicked, this, platform::guard(this, &TTestForm::Button1Click));
-    connect(NoteButton, &QPushButton::clicked, this, platform::guard(this, &TTestForm::NoteButtonClick));
-    connect(GradeButton, &QPushButton::clicked, this, platform::guard(this, &TTestForm::GradeButtonClick));
+    connect(NoteButton, &QPushButton::clicked, this,
+            platform::guard(this, &TTestForm::NoteButtonClick));
+    connect(GradeButton, &QPushButton::clicked, this,
+            platform::guard(this, &TTestForm::GradeButtonClick));
     connect(Button3, &QPushButton::clicked, this, platform::guard(this, &TTestForm::Button3Click));
 }
 
@@ -555,7 +568,8 @@ void TTestForm::CloseCurrentExam()
     Panel2->hide();
     fcLabel1->show();
     N21->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, CorrectLabel, MarkBox, Label3, TimeLabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Label1, Label2, CorrectLabel, MarkBox, Label3, TimeLabel})
         w->hide();
     Timer1->setEnabled(false);
     ReviewLabel->hide();
@@ -578,9 +592,9 @@ bool TTestForm::formCloseQuery()
 {
     if (FMode != 1)
         return true;
-    return platform::MessageBox::warn(QStringLiteral("This exam is not completed.\nAre you shure ?"),
-                                      QMessageBox::Ok | QMessageBox::Cancel,
-                                      QMessageBox::Ok) == QMessageBox::Ok;
+    return platform::MessageBox::warn(
+               QStringLiteral("This exam is not completed.\nAre you shure ?"),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void TTestForm::formClose()
@@ -590,6 +604,9 @@ void TTestForm::formClose()
         main->show();
 }
 
-void TTestForm::Exit1Click() { close(); }
+void TTestForm::Exit1Click()
+{
+    close();
+}
 
 } // namespace dorvale

@@ -112,9 +112,9 @@ public:
     QPushButton* ExhBtnA = nullptr;
     QPushButton* ExhBtnB = nullptr;
     platform::TddgRunButton* CalcButton = nullptr;
-    std::array<platform::WrapLabel*, 6> ALabels{};     // ALabel1 ... ALabel6
-    std::array<QRadioButton*, 6> RadioButtons{};       // RadioButton1 ... RadioButton6
-    std::array<QCheckBox*, 6> CheckBoxes{};            // CheckBox1 ... CheckBox6
+    std::array<platform::WrapLabel*, 6> ALabels{}; // ALabel1 ... ALabel6
+    std::array<QRadioButton*, 6> RadioButtons{};   // RadioButton1 ... RadioButton6
+    std::array<QCheckBox*, 6> CheckBoxes{};        // CheckBox1 ... CheckBox6
     platform::WrapLabel* ExpText = nullptr;
 
     // ---- button bar
@@ -148,8 +148,8 @@ public:
 
     // ---- item display, answering and navigation
     void dsCurrentSetDataChange(const QString& field);
-    void ALabelClick(int n);  // ALabel1Click ... ALabel6Click
-    void RadioButton1Click(); // shared by the six radio buttons
+    void ALabelClick(int n);   // ALabel1Click ... ALabel6Click
+    void RadioButton1Click();  // shared by the six radio buttons
     void CheckBoxClick(int n); // CheckBox1Click ... CheckBox6Click
     void MarkBoxClick();
     void PrevButtonClick();

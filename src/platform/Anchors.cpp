@@ -13,7 +13,8 @@ namespace {
 
 class RightAnchors : public QObject {
 public:
-    explicit RightAnchors(QWidget* parent) : QObject(parent)
+    explicit RightAnchors(QWidget* parent)
+        : QObject(parent)
     {
         setObjectName(QStringLiteral("RightAnchors"));
         parent->installEventFilter(this);

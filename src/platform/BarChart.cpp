@@ -10,7 +10,8 @@
 
 namespace dorvale::platform {
 
-QString chartPlainText(const QString& text) {
+QString chartPlainText(const QString& text)
+{
     // The charts take their texts as HTML; only these characters would be read as markup.
     QString plain = text;
     plain.replace(QLatin1Char('&'), QLatin1String("&amp;"));
@@ -22,7 +23,8 @@ QString chartPlainText(const QString& text) {
 }
 
 BarChart::BarChart(const BarChartStyle& style, const QString& seriesName)
-    : style_(style) {
+    : style_(style)
+{
     legend()->hide();
     setBackgroundBrush(style_.background);
     setBackgroundPen(style_.border);
@@ -62,18 +64,21 @@ BarChart::BarChart(const BarChartStyle& style, const QString& seriesName)
     series_->attachAxis(values_);
 }
 
-void BarChart::setPlainTitle(const QString& title) {
+void BarChart::setPlainTitle(const QString& title)
+{
     title_ = title;
     setTitle(chartPlainText(title));
 }
 
-void BarChart::clearPoints() {
+void BarChart::clearPoints()
+{
     series_->clear();
     categories_->clear();
     points_.clear();
 }
 
-void BarChart::addPoint(const BarPoint& point) {
+void BarChart::addPoint(const BarPoint& point)
+{
     const qsizetype index = points_.size();
     points_.append(point);
     // Every set holds one value per category.
@@ -94,7 +99,8 @@ void BarChart::addPoint(const BarPoint& point) {
     categories_->append(category);
 }
 
-QString BarChart::shownLabel(const QString& label) const {
+QString BarChart::shownLabel(const QString& label) const
+{
     QString shown = chartPlainText(label);
     if (style_.labelWrapWidth <= 0)
         return shown;
@@ -122,7 +128,8 @@ QString BarChart::shownLabel(const QString& label) const {
            QStringLiteral("</div>");
 }
 
-BarChart* BarChart::fromModel(const BarChartModel& model) {
+BarChart* BarChart::fromModel(const BarChartModel& model)
+{
     auto* chart = new BarChart(model.style, model.seriesName);
     chart->setPlainTitle(model.title);
     for (const BarPoint& point : model.points)

@@ -15,7 +15,8 @@ class ControlFont {
 public:
     ControlFont() = default;
     explicit ControlFont(QWidget* control)
-        : control_(control) {}
+        : control_(control)
+    {}
 
     QWidget* control() const { return control_; }
     bool isNull() const { return control_.isNull(); }

@@ -15,18 +15,21 @@ namespace dorvale::platform {
 
 namespace {
 
-data::Table* openTable(const data::DataSource* source) {
+data::Table* openTable(const data::DataSource* source)
+{
     if (!source || !source->dataSet() || !source->dataSet()->active())
         return nullptr;
     return source->dataSet();
 }
 
-bool isEditing(const data::Table& table) {
+bool isEditing(const data::Table& table)
+{
     return table.state() == data::TableState::Edit || table.state() == data::TableState::Insert;
 }
 
 // The navigator's glyphs: a triangle pointing the way of the move, with a bar for first and last.
-QIcon navigatorGlyph(TDBNavigator::Button which) {
+QIcon navigatorGlyph(TDBNavigator::Button which)
+{
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -65,14 +68,17 @@ FieldDataLink::FieldDataLink(QObject* owner, std::function<void()> show,
                              std::function<void()> store)
     : QObject(owner)
     , show_(std::move(show))
-    , store_(std::move(store)) {}
+    , store_(std::move(store))
+{}
 
-FieldDataLink::~FieldDataLink() {
+FieldDataLink::~FieldDataLink()
+{
     if (source_)
         source_->removeLink(this);
 }
 
-void FieldDataLink::setDataSource(data::DataSource* source) {
+void FieldDataLink::setDataSource(data::DataSource* source)
+{
     if (source_ == source)
         return;
     for (const auto& connection : std::as_const(connections_))
@@ -94,28 +100,33 @@ void FieldDataLink::setDataSource(data::DataSource* source) {
     reload();
 }
 
-void FieldDataLink::setFieldName(const QString& name) {
+void FieldDataLink::setFieldName(const QString& name)
+{
     field_ = name;
     reload();
 }
 
-data::Table* FieldDataLink::table() const {
+data::Table* FieldDataLink::table() const
+{
     return openTable(source_);
 }
 
-QVariant FieldDataLink::fieldValue() const {
+QVariant FieldDataLink::fieldValue() const
+{
     data::Table* t = table();
     if (!t || field_.isEmpty())
         return {};
     return t->value(field_);
 }
 
-void FieldDataLink::setFieldValue(const QVariant& value) {
+void FieldDataLink::setFieldValue(const QVariant& value)
+{
     if (data::Table* t = table())
         t->setValue(field_, value);
 }
 
-bool FieldDataLink::userChanged() {
+bool FieldDataLink::userChanged()
+{
     bool editing = false;
     {
         // Entering editing reloads the record; the control must keep what was just typed.
@@ -130,7 +141,8 @@ bool FieldDataLink::userChanged() {
     return true;
 }
 
-void FieldDataLink::reload() {
+void FieldDataLink::reload()
+{
     guarded([&] {
         if (show_)
             show_();
@@ -138,12 +150,14 @@ void FieldDataLink::reload() {
     setModified(false);
 }
 
-void FieldDataLink::updateData() {
+void FieldDataLink::updateData()
+{
     if (store_)
         store_();
 }
 
-void FieldDataLink::dataChange(const QString& field) {
+void FieldDataLink::dataChange(const QString& field)
+{
     if (changing_)
         return;
     if (field.isEmpty() || field.compare(field_, Qt::CaseInsensitive) == 0)
@@ -155,7 +169,8 @@ void FieldDataLink::dataChange(const QString& field) {
 TDBMemo::TDBMemo(QWidget* parent)
     : QPlainTextEdit(parent)
     , link_(
-          this, [this] { showField(); }, [this] { link_.setFieldValue(storedText()); }) {
+          this, [this] { showField(); }, [this] { link_.setFieldValue(storedText()); })
+{
     // Tab moves on to the next control, as in the other edits of a window.
     setTabChangesFocus(true);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
@@ -164,7 +179,8 @@ TDBMemo::TDBMemo(QWidget* parent)
     });
 }
 
-void TDBMemo::showField() {
+void TDBMemo::showField()
+{
     const QVariant value = link_.fieldValue();
     const QString text = value.isNull() ? QString() : value.toString();
     if (text == storedText())
@@ -173,7 +189,8 @@ void TDBMemo::showField() {
     setPlainText(text);
 }
 
-QString TDBMemo::storedText() const {
+QString TDBMemo::storedText() const
+{
     // The blocks' own texts, not toPlainText(), which turns no-break spaces into blanks and
     // line separators into line breaks: a note comes back as it was typed.
     QStringList lines;
@@ -194,7 +211,8 @@ TDBEdit::TDBEdit(QWidget* parent)
               if (shown != text())
                   setText(shown);
           },
-          [this] { link_.setFieldValue(text()); }) {
+          [this] { link_.setFieldValue(text()); })
+{
     connect(this, &QLineEdit::textEdited, this, [this] { link_.userChanged(); });
 }
 
@@ -208,14 +226,16 @@ TDBCheckBox::TDBCheckBox(const QString& caption, QWidget* parent)
               const QVariant value = link_.fieldValue();
               setChecked(!value.isNull() && value.toLongLong() != 0);
           },
-          [this] { link_.setFieldValue(isChecked()); }) {
+          [this] { link_.setFieldValue(isChecked()); })
+{
     connect(this, &QCheckBox::clicked, this, [this] { link_.userChanged(); });
 }
 
 // ---- navigator -----------------------------------------------------------------------------
 
 TDBNavigator::TDBNavigator(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -246,7 +266,8 @@ TDBNavigator::TDBNavigator(QWidget* parent)
     updateButtons();
 }
 
-void TDBNavigator::setDataSource(data::DataSource* source) {
+void TDBNavigator::setDataSource(data::DataSource* source)
+{
     if (source_ == source)
         return;
     for (const auto& connection : std::as_const(connections_))
@@ -265,7 +286,8 @@ void TDBNavigator::setDataSource(data::DataSource* source) {
     updateButtons();
 }
 
-void TDBNavigator::move(Button which) {
+void TDBNavigator::move(Button which)
+{
     guarded([&] {
         data::Table* table = openTable(source_);
         if (!table)
@@ -289,7 +311,8 @@ void TDBNavigator::move(Button which) {
     updateButtons();
 }
 
-void TDBNavigator::updateButtons() {
+void TDBNavigator::updateButtons()
+{
     const data::Table* table = openTable(source_);
     bool back = false;
     bool forward = false;
@@ -306,7 +329,8 @@ void TDBNavigator::updateButtons() {
 // ---- tree of records -----------------------------------------------------------------------
 
 TfcDBTreeView::TfcDBTreeView(QWidget* parent)
-    : QTreeWidget(parent) {
+    : QTreeWidget(parent)
+{
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -316,7 +340,8 @@ TfcDBTreeView::TfcDBTreeView(QWidget* parent)
             [this](QTreeWidgetItem* current) { entryChosen(current); });
 }
 
-void TfcDBTreeView::setDataSource(data::DataSource* source) {
+void TfcDBTreeView::setDataSource(data::DataSource* source)
+{
     if (source_ == source)
         return;
     for (const auto& connection : std::as_const(connections_))
@@ -335,13 +360,15 @@ void TfcDBTreeView::setDataSource(data::DataSource* source) {
     refresh();
 }
 
-void TfcDBTreeView::setEntryIcon(const QIcon& icon) {
+void TfcDBTreeView::setEntryIcon(const QIcon& icon)
+{
     icon_ = icon;
     for (int row = 0; row < topLevelItemCount(); ++row)
         topLevelItem(row)->setIcon(0, icon_);
 }
 
-QTreeWidgetItem* TfcDBTreeView::entryOf(qint64 key) const {
+QTreeWidgetItem* TfcDBTreeView::entryOf(qint64 key) const
+{
     for (int row = 0; row < topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = topLevelItem(row);
         if (item->data(0, Qt::UserRole).toLongLong() == key)
@@ -350,7 +377,8 @@ QTreeWidgetItem* TfcDBTreeView::entryOf(qint64 key) const {
     return nullptr;
 }
 
-void TfcDBTreeView::refresh() {
+void TfcDBTreeView::refresh()
+{
     const QScopedValueRollback<bool> guard(syncing_, true);
     guarded([&] {
         const data::Table* table = openTable(source_);
@@ -372,7 +400,8 @@ void TfcDBTreeView::refresh() {
     });
 }
 
-void TfcDBTreeView::syncEntries(const QList<qint64>& keys) {
+void TfcDBTreeView::syncEntries(const QList<qint64>& keys)
+{
     // Both lists are in record order, which is the order of the keys: a merge changes only the
     // entries that came or went, so the entry under the mouse survives a refresh.
     constexpr qint64 kNone = std::numeric_limits<qint64>::max();
@@ -399,7 +428,8 @@ void TfcDBTreeView::syncEntries(const QList<qint64>& keys) {
     }
 }
 
-void TfcDBTreeView::entryChosen(QTreeWidgetItem* item) {
+void TfcDBTreeView::entryChosen(QTreeWidgetItem* item)
+{
     if (syncing_ || !item)
         return;
     const qint64 key = item->data(0, Qt::UserRole).toLongLong();

@@ -18,12 +18,18 @@ QString& lastMessage()
 void ErrorBox::show(const QString& message)
 {
     lastMessage() = message;
-    MessageBox::ask(MessageKind::Error, QApplication::applicationName(), message,
-                    QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+    MessageBox::ask(MessageKind::Error, QApplication::applicationName(), message, QMessageBox::Ok,
+                    QMessageBox::Ok, QMessageBox::Ok);
 }
 
-QString ErrorBox::last() { return lastMessage(); }
-void ErrorBox::clearLast() { lastMessage().clear(); }
+QString ErrorBox::last()
+{
+    return lastMessage();
+}
+void ErrorBox::clearLast()
+{
+    lastMessage().clear();
+}
 
 void reportCurrentException() noexcept
 {

@@ -21,8 +21,7 @@ public:
 void reportCurrentException() noexcept;
 
 // Runs fn and reports anything it throws, so no exception unwinds through Qt.
-template <typename Fn>
-void guarded(Fn&& fn) noexcept
+template <typename Fn> void guarded(Fn&& fn) noexcept
 {
     try {
         std::forward<Fn>(fn)();
@@ -32,8 +31,7 @@ void guarded(Fn&& fn) noexcept
 }
 
 // A slot for connect(): runs obj->method() inside guarded(). The signal's arguments are dropped.
-template <typename Obj>
-auto guard(Obj* obj, void (Obj::*method)())
+template <typename Obj> auto guard(Obj* obj, void (Obj::*method)())
 {
     return [obj, method] { guarded([&] { (obj->*method)(); }); };
 }

@@ -4,7 +4,9 @@
 
 namespace dorvale::platform {
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GuardedApplication::GuardedApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event)
 {

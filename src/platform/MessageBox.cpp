@@ -80,8 +80,8 @@ QMessageBox::StandardButton MessageBox::confirm(const QString& text,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton)
 {
-    const auto escape = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
-                                                              : QMessageBox::No;
+    const auto escape =
+        buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
     return ask(MessageKind::Confirmation, captionOf(MessageKind::Confirmation), text, buttons,
                defaultButton, escape);
 }
@@ -90,10 +90,10 @@ QMessageBox::StandardButton MessageBox::warn(const QString& text,
                                              QMessageBox::StandardButtons buttons,
                                              QMessageBox::StandardButton defaultButton)
 {
-    const auto escape = buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
-                                                              : QMessageBox::No;
-    return ask(MessageKind::Warning, captionOf(MessageKind::Warning), text, buttons,
-               defaultButton, escape);
+    const auto escape =
+        buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No;
+    return ask(MessageKind::Warning, captionOf(MessageKind::Warning), text, buttons, defaultButton,
+               escape);
 }
 
 void MessageBox::inform(const QString& text)
@@ -102,15 +102,24 @@ void MessageBox::inform(const QString& text)
         QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void MessageBox::setTestMode(bool on) { testState().on = on; }
-bool MessageBox::testMode() { return testState().on; }
+void MessageBox::setTestMode(bool on)
+{
+    testState().on = on;
+}
+bool MessageBox::testMode()
+{
+    return testState().on;
+}
 
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer)
 {
     testState().answers.append(answer);
 }
 
-const QList<MessageBox::Request>& MessageBox::requests() { return testState().requests; }
+const QList<MessageBox::Request>& MessageBox::requests()
+{
+    return testState().requests;
+}
 
 QString MessageBox::lastText()
 {

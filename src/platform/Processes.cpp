@@ -56,10 +56,13 @@ int spawnDetached(const QString& program)
 
 const QStringList& knownCalculators()
 {
-    static const QStringList names = {
-        QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-        QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("speedcrunch"),
-        QStringLiteral("xcalc")};
+    static const QStringList names = {QStringLiteral("gnome-calculator"),
+                                      QStringLiteral("kcalc"),
+                                      QStringLiteral("galculator"),
+                                      QStringLiteral("mate-calc"),
+                                      QStringLiteral("qalculate-gtk"),
+                                      QStringLiteral("speedcrunch"),
+                                      QStringLiteral("xcalc")};
     return names;
 }
 

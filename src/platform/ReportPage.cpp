@@ -25,7 +25,8 @@ struct LayoutFont {
     qreal factor = 1;
 };
 
-LayoutFont layoutFont(const PageFont& pageFont) {
+LayoutFont layoutFont(const PageFont& pageFont)
+{
     const qreal exact = pageFont.sizeMm() * kUnitsPerMm;
     const int pixels = qMax(1, qRound(exact));
     QFont font(pageFont.family);
@@ -38,7 +39,8 @@ LayoutFont layoutFont(const PageFont& pageFont) {
 
 // Lays out one paragraph wrapped at width (in the font's own units); calls draw for each line.
 template <typename Fn>
-int layParagraph(const QString& paragraph, const QFont& font, qreal width, Fn&& each) {
+int layParagraph(const QString& paragraph, const QFont& font, qreal width, Fn&& each)
+{
     QTextLayout layout(paragraph, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -57,7 +59,8 @@ int layParagraph(const QString& paragraph, const QFont& font, qreal width, Fn&& 
     return lines;
 }
 
-void drawMemo(QPainter& painter, const PageItem& item) {
+void drawMemo(QPainter& painter, const PageItem& item)
+{
     const LayoutFont lf = layoutFont(item.font);
     const QFontMetricsF metrics(lf.font);
     const qreal width = item.rect.width() * kUnitsPerMm / lf.factor;
@@ -82,7 +85,8 @@ void drawMemo(QPainter& painter, const PageItem& item) {
     painter.restore();
 }
 
-void drawText(QPainter& painter, const PageItem& item) {
+void drawText(QPainter& painter, const PageItem& item)
+{
     const LayoutFont lf = layoutFont(item.font);
     const QFontMetricsF metrics(lf.font);
     const QRectF placed = placedTextMm(item);
@@ -109,7 +113,8 @@ void drawText(QPainter& painter, const PageItem& item) {
     painter.restore();
 }
 
-void drawChart(QPainter& painter, const PageItem& item) {
+void drawChart(QPainter& painter, const PageItem& item)
+{
     // The chart is laid out at the size it had on the designer's screen and drawn scaled into
     // its place, so its fonts keep their proportions on paper.
     QGraphicsScene scene;
@@ -125,12 +130,14 @@ void drawChart(QPainter& painter, const PageItem& item) {
 
 } // namespace
 
-QSizeF ReportPage::printableMm() const {
+QSizeF ReportPage::printableMm() const
+{
     return {paperMm.width() - marginsMm.left() - marginsMm.right(),
             paperMm.height() - marginsMm.top() - marginsMm.bottom()};
 }
 
-PageItem& ReportPage::item(const QString& name) {
+PageItem& ReportPage::item(const QString& name)
+{
     for (PageItem& i : items) {
         if (i.name == name)
             return i;
@@ -138,11 +145,13 @@ PageItem& ReportPage::item(const QString& name) {
     throw Error(QStringLiteral("The report '%1' has no element '%2'.").arg(documentName, name));
 }
 
-const PageItem& ReportPage::item(const QString& name) const {
+const PageItem& ReportPage::item(const QString& name) const
+{
     return const_cast<ReportPage*>(this)->item(name);
 }
 
-bool ReportPage::has(const QString& name) const {
+bool ReportPage::has(const QString& name) const
+{
     for (const PageItem& i : items) {
         if (i.name == name)
             return true;
@@ -151,7 +160,8 @@ bool ReportPage::has(const QString& name) const {
 }
 
 PageItem& ReportPage::addText(const QString& name, const QRectF& rect, const PageFont& font,
-                              Qt::Alignment alignment, const QString& text) {
+                              Qt::Alignment alignment, const QString& text)
+{
     PageItem i;
     i.kind = PageItemKind::Text;
     i.name = name;
@@ -165,14 +175,16 @@ PageItem& ReportPage::addText(const QString& name, const QRectF& rect, const Pag
 }
 
 PageItem& ReportPage::addMemo(const QString& name, const QRectF& rect, const PageFont& font,
-                              const QString& text) {
+                              const QString& text)
+{
     PageItem& i = addText(name, rect, font, Qt::AlignLeft, text);
     i.kind = PageItemKind::Memo;
     i.room = rect;
     return i;
 }
 
-PageItem& ReportPage::addLine(const QString& name, qreal left, qreal top, qreal width) {
+PageItem& ReportPage::addLine(const QString& name, qreal left, qreal top, qreal width)
+{
     PageItem i;
     i.kind = PageItemKind::Line;
     i.name = name;
@@ -181,7 +193,8 @@ PageItem& ReportPage::addLine(const QString& name, qreal left, qreal top, qreal 
     return items.last();
 }
 
-PageItem& ReportPage::addFrame(const QString& name, const QRectF& rect) {
+PageItem& ReportPage::addFrame(const QString& name, const QRectF& rect)
+{
     PageItem i;
     i.kind = PageItemKind::Frame;
     i.name = name;
@@ -190,8 +203,8 @@ PageItem& ReportPage::addFrame(const QString& name, const QRectF& rect) {
     return items.last();
 }
 
-PageItem& ReportPage::addChart(const QString& name, const QRectF& rect,
-                               const BarChartModel& chart) {
+PageItem& ReportPage::addChart(const QString& name, const QRectF& rect, const BarChartModel& chart)
+{
     PageItem i;
     i.kind = PageItemKind::Chart;
     i.name = name;
@@ -201,7 +214,8 @@ PageItem& ReportPage::addChart(const QString& name, const QRectF& rect,
     return items.last();
 }
 
-void renderPage(QPainter& painter, const ReportPage& page, qreal pixelsPerMm) {
+void renderPage(QPainter& painter, const ReportPage& page, qreal pixelsPerMm)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -244,12 +258,14 @@ void renderPage(QPainter& painter, const ReportPage& page, qreal pixelsPerMm) {
     painter.restore();
 }
 
-qreal lineHeightMm(const PageFont& font) {
+qreal lineHeightMm(const PageFont& font)
+{
     const LayoutFont lf = layoutFont(font);
     return QFontMetricsF(lf.font).lineSpacing() * lf.factor / kUnitsPerMm;
 }
 
-qreal memoHeightMm(const QString& text, const PageFont& font, qreal widthMm) {
+qreal memoHeightMm(const QString& text, const PageFont& font, qreal widthMm)
+{
     const LayoutFont lf = layoutFont(font);
     const qreal width = widthMm * kUnitsPerMm / lf.factor;
     int lines = 0;
@@ -258,12 +274,14 @@ qreal memoHeightMm(const QString& text, const PageFont& font, qreal widthMm) {
     return lines * QFontMetricsF(lf.font).lineSpacing() * lf.factor / kUnitsPerMm;
 }
 
-qreal textWidthMm(const QString& text, const PageFont& font) {
+qreal textWidthMm(const QString& text, const PageFont& font)
+{
     const LayoutFont lf = layoutFont(font);
     return QFontMetricsF(lf.font).horizontalAdvance(text) * lf.factor / kUnitsPerMm;
 }
 
-QRectF placedTextMm(const PageItem& item) {
+QRectF placedTextMm(const PageItem& item)
+{
     const QRectF room = item.room.isNull() ? item.rect : item.room;
     const qreal width =
         std::min(std::max(textWidthMm(item.text, item.font), item.rect.width()), room.width());

@@ -15,7 +15,8 @@ namespace dorvale::platform {
 
 namespace {
 
-ReportPrinter::DialogHook& dialogHook() {
+ReportPrinter::DialogHook& dialogHook()
+{
     static ReportPrinter::DialogHook hook;
     return hook;
 }
@@ -24,24 +25,29 @@ ReportPrinter::DialogHook& dialogHook() {
 
 ReportPrinter::ReportPrinter(bool keepChoices, QObject* parent)
     : QObject(parent)
-    , keepChoices_(keepChoices) {}
+    , keepChoices_(keepChoices)
+{}
 
 ReportPrinter::~ReportPrinter() = default;
 
-QPrinter& ReportPrinter::printer() {
+QPrinter& ReportPrinter::printer()
+{
     if (!printer_)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
 
-void ReportPrinter::setDialogHook(DialogHook hook) {
+void ReportPrinter::setDialogHook(DialogHook hook)
+{
     dialogHook() = std::move(hook);
 }
-bool ReportPrinter::hasDialogHook() {
+bool ReportPrinter::hasDialogHook()
+{
     return bool(dialogHook());
 }
 
-void ReportPrinter::setUpPage(const ReportPage& page) {
+void ReportPrinter::setUpPage(const ReportPage& page)
+{
     QPrinter& p = printer();
     // A size within a millimetre of a standard paper is that paper, so the printer is asked for
     // A4 and not for a custom sheet.
@@ -51,7 +57,8 @@ void ReportPrinter::setUpPage(const ReportPage& page) {
     p.setFullPage(true); // the page places its elements from the paper's corner itself
 }
 
-bool ReportPrinter::print(const ReportPage& page, QWidget* parent) {
+bool ReportPrinter::print(const ReportPage& page, QWidget* parent)
+{
     if (!keepChoices_ || !printer_)
         printer_.reset();
     const bool fresh = !printer_;
@@ -84,12 +91,14 @@ bool ReportPrinter::print(const ReportPage& page, QWidget* parent) {
     return true;
 }
 
-const ReportPage& ReportPrinter::lastPrinted() const {
+const ReportPage& ReportPrinter::lastPrinted() const
+{
     static const ReportPage none;
     return lastPrinted_ ? *lastPrinted_ : none;
 }
 
-void printPage(const ReportPage& page, QPrinter& printer) {
+void printPage(const ReportPage& page, QPrinter& printer)
+{
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
         printer.setOutputFileName(
             QDir::home().filePath(page.documentName + QStringLiteral(".pdf")));

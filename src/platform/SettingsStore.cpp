@@ -19,12 +19,14 @@ const QString SettingsStore::kSubkey = QStringLiteral("Options");
 
 namespace {
 
-QString& locationOverride() {
+QString& locationOverride()
+{
     static QString file;
     return file;
 }
 
-std::function<void(const QString&)>& afterWriteHook() {
+std::function<void(const QString&)>& afterWriteHook()
+{
     static std::function<void(const QString&)> hook;
     return hook;
 }
@@ -34,7 +36,8 @@ using Field = std::variant<QString*, qint32*, bool*>;
 using NamedField = std::pair<QLatin1String, Field>;
 
 // The twenty values in the order they are read.
-std::array<NamedField, 20> fieldsOf(Settings& s) {
+std::array<NamedField, 20> fieldsOf(Settings& s)
+{
     using L = QLatin1String;
     return {{
         {L("QFontName"), &s.question.name},          {L("QFontColor"), &s.question.color},
@@ -57,7 +60,8 @@ constexpr std::array<const char*, 20> kWriteOrder = {
     "AFontItalic",   "EXPFontName",  "EXPFontColor", "EXPFontSize", "EXPFontBold",
     "EXPFontItalic", "ShowLearnBtn", "TimerOn",      "ShowCalcBtn", "CalcPath"};
 
-std::unique_ptr<QSettings> open(const QString& location) {
+std::unique_ptr<QSettings> open(const QString& location)
+{
 #ifdef Q_OS_WIN
     if (locationOverride().isEmpty())
         return std::make_unique<QSettings>(location, QSettings::NativeFormat);
@@ -66,7 +70,8 @@ std::unique_ptr<QSettings> open(const QString& location) {
 }
 
 // Signed decimal digits that fit 32 bits; nothing else counts as a number.
-bool decimal(const QString& text, qint32& value) {
+bool decimal(const QString& text, qint32& value)
+{
     static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
     if (!digits.match(text).hasMatch())
         return false;
@@ -77,7 +82,8 @@ bool decimal(const QString& text, qint32& value) {
     return ok;
 }
 
-QString encode(const Field& field) {
+QString encode(const Field& field)
+{
     return std::visit(
         [](auto* value) -> QString {
             using T = std::remove_pointer_t<decltype(value)>;
@@ -92,7 +98,8 @@ QString encode(const Field& field) {
 }
 
 // Leaves the default in place unless text holds a sound value of the field's kind.
-void decode(const QString& text, const Field& field) {
+void decode(const QString& text, const Field& field)
+{
     if (text.isEmpty())
         return;
     std::visit(
@@ -116,9 +123,11 @@ void decode(const QString& text, const Field& field) {
 } // namespace
 
 SettingsStore::SettingsStore()
-    : location_(locationOverride().isEmpty() ? userLocation() : locationOverride()) {}
+    : location_(locationOverride().isEmpty() ? userLocation() : locationOverride())
+{}
 
-QString SettingsStore::userLocation() {
+QString SettingsStore::userLocation()
+{
 #ifdef Q_OS_WIN
     return QStringLiteral("HKEY_CURRENT_USER\\") + kKey;
 #else
@@ -127,15 +136,18 @@ QString SettingsStore::userLocation() {
 #endif
 }
 
-void SettingsStore::setLocationOverride(const QString& file) {
+void SettingsStore::setLocationOverride(const QString& file)
+{
     locationOverride() = file;
 }
 
-void SettingsStore::setAfterWriteHook(std::function<void(const QString&)> hook) {
+void SettingsStore::setAfterWriteHook(std::function<void(const QString&)> hook)
+{
     afterWriteHook() = std::move(hook);
 }
 
-Settings SettingsStore::read(const QString& defaultCalcPath) const {
+Settings SettingsStore::read(const QString& defaultCalcPath) const
+{
     Settings settings;
     settings.calcPath = defaultCalcPath;
     const auto store = open(location_);
@@ -151,7 +163,8 @@ Settings SettingsStore::read(const QString& defaultCalcPath) const {
     return settings;
 }
 
-void SettingsStore::write(const Settings& settings) const {
+void SettingsStore::write(const Settings& settings) const
+{
     Settings values = settings;
     const auto fields = fieldsOf(values);
     const auto store = open(location_);

@@ -23,7 +23,8 @@ constexpr NamedColor kColors[] = {
     {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
     {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF}};
 
-QIcon swatch(const QColor& color) {
+QIcon swatch(const QColor& color)
+{
     QPixmap pixmap(22, 12);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -34,7 +35,8 @@ QIcon swatch(const QColor& color) {
 }
 
 // The dialog's group of effect check boxes, where the colour belongs.
-QGroupBox* effectsGroup(QFontDialog* dialog) {
+QGroupBox* effectsGroup(QFontDialog* dialog)
+{
     for (auto* group : dialog->findChildren<QGroupBox*>()) {
         if (!group->findChildren<QCheckBox*>().isEmpty())
             return group;
@@ -45,7 +47,8 @@ QGroupBox* effectsGroup(QFontDialog* dialog) {
 } // namespace
 
 TFontDialog::TFontDialog(QWidget* parent)
-    : QFontDialog(parent) {
+    : QFontDialog(parent)
+{
     // Qt's own dialog, so the colour can be offered in it on every desktop.
     setOption(QFontDialog::DontUseNativeDialog);
 
@@ -72,7 +75,8 @@ TFontDialog::TFontDialog(QWidget* parent)
     connect(this, &QFontDialog::currentFontChanged, this, &TFontDialog::showColorInSample);
 }
 
-void TFontDialog::setCurrentColor(const QColor& color) {
+void TFontDialog::setCurrentColor(const QColor& color)
+{
     const QColor opaque(color.rgb());
     int index = colorBox_->findData(opaque);
     if (index < 0) {
@@ -87,11 +91,13 @@ void TFontDialog::setCurrentColor(const QColor& color) {
     showColorInSample();
 }
 
-QColor TFontDialog::currentColor() const {
+QColor TFontDialog::currentColor() const
+{
     return colorBox_->currentData().value<QColor>();
 }
 
-void TFontDialog::showColorInSample() {
+void TFontDialog::showColorInSample()
+{
     auto* sample = findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"));
     if (!sample)
         return;

@@ -26,21 +26,43 @@ QWidget*& mainFormSlot()
 }
 } // namespace
 
-void Application::setMainForm(QWidget* form) { mainFormSlot() = form; }
-QWidget* Application::mainForm() { return mainFormSlot(); }
+void Application::setMainForm(QWidget* form)
+{
+    mainFormSlot() = form;
+}
+QWidget* Application::mainForm()
+{
+    return mainFormSlot();
+}
 
-const QList<QObject*>& FormRegistry::all() { return registry(); }
-void FormRegistry::add(QObject* object) { registry().append(object); }
-void FormRegistry::remove(QObject* object) { registry().removeAll(object); }
+const QList<QObject*>& FormRegistry::all()
+{
+    return registry();
+}
+void FormRegistry::add(QObject* object)
+{
+    registry().append(object);
+}
+void FormRegistry::remove(QObject* object)
+{
+    registry().removeAll(object);
+}
 
-TForm::TForm(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+TForm::TForm(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
 {
     FormRegistry::add(this);
 }
 
-TForm::~TForm() { FormRegistry::remove(this); }
+TForm::~TForm()
+{
+    FormRegistry::remove(this);
+}
 
-int TForm::showModal() { return exec(); }
+int TForm::showModal()
+{
+    return exec();
+}
 
 void TForm::closeWith(int result)
 {
@@ -48,7 +70,10 @@ void TForm::closeWith(int result)
     close();
 }
 
-void TForm::done(int result) { closeWith(result); }
+void TForm::done(int result)
+{
+    closeWith(result);
+}
 
 void TForm::centreOnScreen()
 {

@@ -8,7 +8,8 @@ namespace dorvale::platform {
 
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent)
-    , group_(new QButtonGroup(this)) {
+    , group_(new QButtonGroup(this))
+{
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
@@ -21,11 +22,13 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
     connect(group_, &QButtonGroup::idClicked, this, [this] { emit clicked(); });
 }
 
-int TRadioGroup::itemIndex() const {
+int TRadioGroup::itemIndex() const
+{
     return group_->checkedId();
 }
 
-void TRadioGroup::setItemIndex(int index) {
+void TRadioGroup::setItemIndex(int index)
+{
     if (QRadioButton* button = item(index))
         button->setChecked(true);
     emit clicked();

@@ -4,7 +4,8 @@
 
 namespace dorvale::platform {
 
-TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent)
+TSpinEdit::TSpinEdit(QWidget* parent)
+    : QSpinBox(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setKeyboardTracking(false);
@@ -26,9 +27,15 @@ int TSpinEdit::valueFromText(const QString& text) const
     return int(qBound(qlonglong(minimum()), number, qlonglong(maximum())));
 }
 
-void TSpinEdit::fixup(QString& input) const { input = textFromValue(valueFromText(input)); }
+void TSpinEdit::fixup(QString& input) const
+{
+    input = textFromValue(valueFromText(input));
+}
 
-int TSpinEdit::currentValue() const { return valueFromText(lineEdit()->text()); }
+int TSpinEdit::currentValue() const
+{
+    return valueFromText(lineEdit()->text());
+}
 
 void TSpinEdit::setFieldEnabled(bool enabled)
 {
@@ -37,9 +44,11 @@ void TSpinEdit::setFieldEnabled(bool enabled)
     const QPalette system;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         pal.setColor(group, QPalette::Base,
-                     enabled ? system.color(QPalette::Active, QPalette::Base) : QColor(192, 192, 192));
+                     enabled ? system.color(QPalette::Active, QPalette::Base)
+                             : QColor(192, 192, 192));
         pal.setColor(group, QPalette::Text,
-                     enabled ? system.color(QPalette::Active, QPalette::Text) : QColor(128, 128, 128));
+                     enabled ? system.color(QPalette::Active, QPalette::Text)
+                             : QColor(128, 128, 128));
     }
     setPalette(pal);
 }

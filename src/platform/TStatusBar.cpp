@@ -5,9 +5,11 @@
 namespace dorvale::platform {
 
 TStatusBar::TStatusBar(QWidget* parent)
-    : QStatusBar(parent) {}
+    : QStatusBar(parent)
+{}
 
-int TStatusBar::addPanel(int width) {
+int TStatusBar::addPanel(int width)
+{
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Panel%1").arg(panels_.size() + 1));
     label->setTextFormat(Qt::PlainText);
@@ -19,12 +21,14 @@ int TStatusBar::addPanel(int width) {
     return int(panels_.size()) - 1;
 }
 
-void TStatusBar::setPanelText(int index, const QString& text) {
+void TStatusBar::setPanelText(int index, const QString& text)
+{
     if (QLabel* label = panel(index))
         label->setText(text);
 }
 
-QString TStatusBar::panelText(int index) const {
+QString TStatusBar::panelText(int index) const
+{
     const QLabel* label = panel(index);
     return label ? label->text() : QString();
 }

@@ -8,29 +8,34 @@
 namespace dorvale::platform {
 
 TURLLabel::TURLLabel(QWidget* parent)
-    : QLabel(parent) {
+    : QLabel(parent)
+{
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     hiFont_ = font();
     hiFont_.setUnderline(true);
 }
 
-void TURLLabel::setHiFont(const QFont& font, const QColor& color) {
+void TURLLabel::setHiFont(const QFont& font, const QColor& color)
+{
     hiFont_ = font;
     hiColor_ = color;
 }
 
-QColor TURLLabel::textColor() const {
+QColor TURLLabel::textColor() const
+{
     return palette().color(QPalette::WindowText);
 }
 
-void TURLLabel::setTextColor(const QColor& color) {
+void TURLLabel::setTextColor(const QColor& color)
+{
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, color);
     setPalette(pal);
 }
 
-void TURLLabel::enterEvent(QEnterEvent* event) {
+void TURLLabel::enterEvent(QEnterEvent* event)
+{
     QLabel::enterEvent(event);
     if (highlighted_)
         return;
@@ -42,7 +47,8 @@ void TURLLabel::enterEvent(QEnterEvent* event) {
     update();
 }
 
-void TURLLabel::leaveEvent(QEvent* event) {
+void TURLLabel::leaveEvent(QEvent* event)
+{
     QLabel::leaveEvent(event);
     if (!highlighted_)
         return;
@@ -52,7 +58,8 @@ void TURLLabel::leaveEvent(QEvent* event) {
     update();
 }
 
-void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+void TURLLabel::mouseReleaseEvent(QMouseEvent* event)
+{
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Processes::openUrl(QUrl(url_));

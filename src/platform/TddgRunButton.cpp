@@ -34,12 +34,15 @@ QIcon drawnCalculatorIcon()
 QString desktopIconName(const QString& path)
 {
     const QString base = QFileInfo(path).fileName();
-    const QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    const QStringList dirs =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
     for (const QString& dir : dirs) {
-        for (const QFileInfo& entry : QDir(dir).entryInfoList({QStringLiteral("*.desktop")}, QDir::Files)) {
+        for (const QFileInfo& entry :
+             QDir(dir).entryInfoList({QStringLiteral("*.desktop")}, QDir::Files)) {
             QSettings desktop(entry.absoluteFilePath(), QSettings::IniFormat);
             desktop.beginGroup(QStringLiteral("Desktop Entry"));
-            const QString exec = desktop.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
+            const QString exec =
+                desktop.value(QStringLiteral("Exec")).toString().section(QLatin1Char(' '), 0, 0);
             if (exec == path || QFileInfo(exec).fileName() == base)
                 return desktop.value(QStringLiteral("Icon")).toString();
         }
@@ -65,7 +68,8 @@ QIcon programIcon(const QString& path)
     return QIcon::fromTheme(QStringLiteral("accessories-calculator"), drawnCalculatorIcon());
 }
 
-TddgRunButton::TddgRunButton(QWidget* parent) : QToolButton(parent)
+TddgRunButton::TddgRunButton(QWidget* parent)
+    : QToolButton(parent)
 {
     setAutoRaise(true); // flat
     setIcon(drawnCalculatorIcon());
@@ -96,7 +100,8 @@ void TddgRunButton::run()
 {
     const int error = Processes::startDetached(commandLine_);
     if (error != 0)
-        throw Error(QStringLiteral("Error executing program. Error Code:; ") + QString::number(error));
+        throw Error(QStringLiteral("Error executing program. Error Code:; ") +
+                    QString::number(error));
 }
 
 } // namespace dorvale::platform

@@ -5,7 +5,8 @@
 
 namespace dorvale::platform {
 
-TfcLabel::TfcLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+TfcLabel::TfcLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
 }
@@ -17,7 +18,10 @@ void TfcLabel::setTextColor(const QColor& color)
     setPalette(pal);
 }
 
-QColor TfcLabel::textColor() const { return palette().color(QPalette::WindowText); }
+QColor TfcLabel::textColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void TfcLabel::setOutlined(bool outlined, const QColor& outlineColor)
 {
@@ -59,7 +63,8 @@ void TfcLabel::paintEvent(QPaintEvent* event)
     const QFontMetrics fm(font());
     const QStringList lines = text().split(QLatin1Char('\n'));
     const int extra = shadow_ + (outlined_ ? 2 : 0);
-    const QRect area = contentsRect().adjusted(outlined_ ? 1 : 0, outlined_ ? 1 : 0, -extra, -extra);
+    const QRect area =
+        contentsRect().adjusted(outlined_ ? 1 : 0, outlined_ ? 1 : 0, -extra, -extra);
     const int blockHeight = fm.height() * int(lines.size());
     int y = area.top();
     if (alignment() & Qt::AlignVCenter)
@@ -80,7 +85,8 @@ void TfcLabel::paintEvent(QPaintEvent* event)
         if (shadow_ > 0)
             p.fillPath(path.translated(shadow_, shadow_), shadowColor_);
         if (outlined_)
-            p.strokePath(path, QPen(outlineColor_, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.strokePath(path,
+                         QPen(outlineColor_, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.fillPath(path, textColor());
         y += fm.height();
     }

@@ -6,7 +6,8 @@
 
 namespace dorvale::platform {
 
-TfcShapeBtn::TfcShapeBtn(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+TfcShapeBtn::TfcShapeBtn(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);

@@ -5,7 +5,8 @@
 namespace dorvale::platform {
 
 TimeCounter::TimeCounter(QObject* parent)
-    : QObject(parent), clock_([] { return QDateTime::currentDateTime(); })
+    : QObject(parent)
+    , clock_([] { return QDateTime::currentDateTime(); })
 {
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &TimeCounter::timeout);
@@ -45,6 +46,9 @@ qint64 TimeCounter::elapsedSeconds() const
     return (ms / 1000) % 86400;
 }
 
-QString TimeCounter::elapsed() const { return formatTimeValue(elapsedSeconds() / 86400.0); }
+QString TimeCounter::elapsed() const
+{
+    return formatTimeValue(elapsedSeconds() / 86400.0);
+}
 
 } // namespace dorvale::platform

@@ -9,7 +9,8 @@ namespace {
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
 }
 
-WrapLabel::WrapLabel(QWidget* parent) : QLabel(parent)
+WrapLabel::WrapLabel(QWidget* parent)
+    : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -31,7 +32,8 @@ QSize WrapLabel::measure(int width) const
     const QFontMetrics metrics(font());
     QSize size(0, metrics.height());
     if (!text().isEmpty()) {
-        const QRect box = metrics.boundingRect(QRect(0, 0, qMax(1, width), 1 << 29), kTextFlags, text());
+        const QRect box =
+            metrics.boundingRect(QRect(0, 0, qMax(1, width), 1 << 29), kTextFlags, text());
         size = QSize(box.width(), qMax(box.height(), metrics.height()));
     }
     measuredText_ = text();
@@ -48,7 +50,10 @@ void WrapLabel::setBackground(const QColor& color)
     setPalette(pal);
 }
 
-QColor WrapLabel::background() const { return palette().color(QPalette::Window); }
+QColor WrapLabel::background() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void WrapLabel::setLabelText(const QString& text)
 {

@@ -13,7 +13,8 @@ namespace dorvale {
 namespace {
 
 platform::PageFont arial(qreal points, bool bold = false, bool italic = false,
-                         const QColor& colour = Qt::black) {
+                         const QColor& colour = Qt::black)
+{
     platform::PageFont font;
     font.size = points;
     font.bold = bold;
@@ -34,7 +35,8 @@ constexpr qreal kChoicesHeight = 23.548;
 
 } // namespace
 
-QStringList itemMemoLines(const std::array<QString, 6>& choices, const QString& explanation) {
+QStringList itemMemoLines(const std::array<QString, 6>& choices, const QString& explanation)
+{
     QStringList lines;
     for (int n = 0; n < 6; ++n) {
         const QString& text = choices[size_t(n)];
@@ -47,7 +49,8 @@ QStringList itemMemoLines(const std::array<QString, 6>& choices, const QString& 
     return lines;
 }
 
-platform::ReportPage itemReportPage(const ItemPrintContent& content) {
+platform::ReportPage itemReportPage(const ItemPrintContent& content)
+{
     platform::ReportPage page;
     page.documentName = QStringLiteral("Report");
     page.paperMm = QSizeF(209.815, 296.335);
@@ -102,7 +105,8 @@ platform::ReportPage itemReportPage(const ItemPrintContent& content) {
     return page;
 }
 
-void TTestForm::Print1Click() {
+void TTestForm::Print1Click()
+{
     ItemPrintContent content;
     content.examTitle = FExamTitle;
     content.itemNumber = dtCurrentSet->recNo();

@@ -19,14 +19,16 @@ using platform::pixelFont;
 
 namespace {
 
-bool editing(const data::Table& table) {
+bool editing(const data::Table& table)
+{
     return table.state() == data::TableState::Edit || table.state() == data::TableState::Insert;
 }
 
 } // namespace
 
 TNoteForm::TNoteForm()
-    : TForm(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : TForm(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("NoteForm"));
     setWindowTitle(QStringLiteral("Quillon"));
     setFont(pixelFont("MS Sans Serif", 13));
@@ -93,7 +95,8 @@ TNoteForm::TNoteForm()
     column->addWidget(Panel2);
 }
 
-void TNoteForm::DBMemo1Change() {
+void TNoteForm::DBMemo1Change()
+{
     // The memo is also refilled when the exam moves to another item; only an edit in progress
     // has something to save or to cancel.
     const data::Table* table = TestForm ? TestForm->dtCurrentSet : nullptr;
@@ -103,7 +106,8 @@ void TNoteForm::DBMemo1Change() {
     }
 }
 
-void TNoteForm::Button1Click() {
+void TNoteForm::Button1Click()
+{
     data::Table* current = TestForm->dtCurrentSet;
     data::Table* bank = TestForm->dtQSet;
     current->post();
@@ -122,28 +126,33 @@ void TNoteForm::Button1Click() {
     ResetNoteButtons();
 }
 
-void TNoteForm::Button2Click() {
+void TNoteForm::Button2Click()
+{
     TestForm->dtCurrentSet->cancel();
     ResetNoteButtons();
 }
 
-void TNoteForm::Button3Click() {
+void TNoteForm::Button3Click()
+{
     closeWith(QDialog::Accepted);
 }
 
-void TNoteForm::formClose() {
+void TNoteForm::formClose()
+{
     // A note typed and not saved is dropped without a question.
     if (TestForm)
         TestForm->dtCurrentSet->cancel();
     ResetNoteButtons();
 }
 
-void TNoteForm::ResetNoteButtons() {
+void TNoteForm::ResetNoteButtons()
+{
     Button1->setEnabled(false);
     Button2->setEnabled(false);
 }
 
-void TTestForm::NoteButtonClick() {
+void TTestForm::NoteButtonClick()
+{
     NoteForm->Label2->setText(
         FExamTitle + QStringLiteral(",  ") + QStringLiteral("Item ID: ") +
         QString::number(dtCurrentSet->asInteger(QStringLiteral("Q_OR_NUMBER"))));

@@ -10,12 +10,14 @@ namespace dorvale {
 
 namespace {
 
-std::array<quint8, 6> choicesOf(const TItemAnswer& entry) {
+std::array<quint8, 6> choicesOf(const TItemAnswer& entry)
+{
     return {entry.Choice1, entry.Choice2, entry.Choice3,
             entry.Choice4, entry.Choice5, entry.Choice6};
 }
 
-bool answered(const TItemAnswer& entry) {
+bool answered(const TItemAnswer& entry)
+{
     for (quint8 choice : choicesOf(entry)) {
         if (choice != 0)
             return true;
@@ -25,7 +27,8 @@ bool answered(const TItemAnswer& entry) {
 
 } // namespace
 
-void TTestForm::Button1Click() {
+void TTestForm::Button1Click()
+{
     if (FMode == 1)
         FillReviewRunning();
     else if (FMode == 3)
@@ -34,7 +37,8 @@ void TTestForm::Button1Click() {
     ReviewForm->showModal();
 }
 
-void TTestForm::FillReviewRunning() {
+void TTestForm::FillReviewRunning()
+{
     ReviewForm->clearEntries();
     if (ItemAnswers.empty())
         return;
@@ -48,7 +52,8 @@ void TTestForm::FillReviewRunning() {
     ReviewForm->showExamLegend(true);
 }
 
-void TTestForm::FillReviewGraded() {
+void TTestForm::FillReviewGraded()
+{
     ReviewForm->clearEntries();
     if (ItemAnswers.empty())
         return;

@@ -26,7 +26,8 @@ const QColor kShadow(128, 128, 128);
 
 // A 16 x 16 icon: the symbol on a white square in a black frame, casting a grey shadow one
 // pixel to the right and down.
-QIcon stateIcon(TReviewForm::Icon which) {
+QIcon stateIcon(TReviewForm::Icon which)
+{
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
@@ -78,7 +79,8 @@ QIcon stateIcon(TReviewForm::Icon which) {
 }
 
 QWidget* legend(QWidget* parent, const char* name, const std::array<QIcon, 4>& icons,
-                const QList<QPair<int, QString>>& entries) {
+                const QList<QPair<int, QString>>& entries)
+{
     auto* strip = new QWidget(parent);
     strip->setObjectName(QLatin1String(name));
     auto* row = new QHBoxLayout(strip);
@@ -99,7 +101,8 @@ QWidget* legend(QWidget* parent, const char* name, const std::array<QIcon, 4>& i
 
 } // namespace
 
-QString reviewCaption(int number, const std::array<quint8, 6>& choices) {
+QString reviewCaption(int number, const std::array<quint8, 6>& choices)
+{
     QString caption = QString::number(number) + QStringLiteral("  ");
     for (int n = 0; n < 6; ++n) {
         if (choices[size_t(n)] == 1)
@@ -109,7 +112,8 @@ QString reviewCaption(int number, const std::array<quint8, 6>& choices) {
 }
 
 TReviewForm::TReviewForm()
-    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
     setObjectName(QStringLiteral("ReviewForm"));
     setWindowTitle(QStringLiteral("Items Review"));
     setFont(pixelFont("MS Sans Serif", 13));
@@ -177,39 +181,47 @@ TReviewForm::TReviewForm()
     column->addWidget(Panel1);
 }
 
-void TReviewForm::clearEntries() {
+void TReviewForm::clearEntries()
+{
     ListView1->clear();
 }
 
-void TReviewForm::addEntry(const QString& caption, int icon) {
+void TReviewForm::addEntry(const QString& caption, int icon)
+{
     auto* entry = new QListWidgetItem(ImageList1[size_t(icon)], caption, ListView1);
     entry->setData(Qt::UserRole, icon);
 }
 
-int TReviewForm::entryIcon(int index) const {
+int TReviewForm::entryIcon(int index) const
+{
     const QListWidgetItem* entry = ListView1->item(index);
     return entry ? entry->data(Qt::UserRole).toInt() : -1;
 }
 
-void TReviewForm::showExamLegend(bool exam) {
+void TReviewForm::showExamLegend(bool exam)
+{
     // Hidden before shown, so the area never holds both strips.
     (exam ? Panel4 : Panel5)->hide();
     (exam ? Panel5 : Panel4)->show();
 }
 
-void TReviewForm::ListView1SelectItem() {
+void TReviewForm::ListView1SelectItem()
+{
     BitBtn2->setEnabled(true);
 }
 
-void TReviewForm::ListView1DblClick() {
+void TReviewForm::ListView1DblClick()
+{
     goToSelected();
 }
 
-void TReviewForm::BitBtn2Click() {
+void TReviewForm::BitBtn2Click()
+{
     goToSelected();
 }
 
-void TReviewForm::goToSelected() {
+void TReviewForm::goToSelected()
+{
     const QList<QListWidgetItem*> selected = ListView1->selectedItems();
     if (selected.isEmpty())
         return;
@@ -218,11 +230,13 @@ void TReviewForm::goToSelected() {
     closeWith(QDialog::Accepted);
 }
 
-void TReviewForm::BitBtn1Click() {
+void TReviewForm::BitBtn1Click()
+{
     closeWith(QDialog::Rejected);
 }
 
-void TReviewForm::formClose() {
+void TReviewForm::formClose()
+{
     BitBtn2->setEnabled(false);
 }
 

@@ -30,14 +30,16 @@ namespace {
 const QColor kFace(192, 192, 192);
 const QColor kNavy(0, 0, 128);
 
-void fill(QWidget* widget, const QColor& colour) {
+void fill(QWidget* widget, const QColor& colour)
+{
     widget->setAutoFillBackground(true);
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
     widget->setPalette(pal);
 }
 
-QFrame* rule(QWidget* parent) {
+QFrame* rule(QWidget* parent)
+{
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -45,7 +47,8 @@ QFrame* rule(QWidget* parent) {
     return line;
 }
 
-QChartView* chartView(QWidget* parent, const char* name, platform::BarChart* chart) {
+QChartView* chartView(QWidget* parent, const char* name, platform::BarChart* chart)
+{
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QLatin1String(name));
     view->setFocusPolicy(Qt::NoFocus);
@@ -54,7 +57,8 @@ QChartView* chartView(QWidget* parent, const char* name, platform::BarChart* cha
 }
 
 platform::PageFont arial(qreal points, bool bold = false, bool italic = false,
-                         const QColor& colour = Qt::black) {
+                         const QColor& colour = Qt::black)
+{
     platform::PageFont font;
     font.family = QStringLiteral("Arial");
     font.size = points;
@@ -66,12 +70,14 @@ platform::PageFont arial(qreal points, bool bold = false, bool italic = false,
 
 } // namespace
 
-QString legalNotice() {
+QString legalNotice()
+{
     return QStringLiteral(u"\u00a9 2026 Quillon. All rights reserved.");
 }
 
 TScoreForm::TScoreForm()
-    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : TForm(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
     setObjectName(QStringLiteral("ScoreForm"));
     setWindowTitle(QStringLiteral("Quillon"));
     setFont(pixelFont("MS Sans Serif", 11));
@@ -199,23 +205,28 @@ TScoreForm::TScoreForm()
     ppReport1 = scoreReportLayout();
 }
 
-platform::BarChart* TScoreForm::totalChart() const {
+platform::BarChart* TScoreForm::totalChart() const
+{
     return static_cast<platform::BarChart*>(TotalChart->chart());
 }
 
-platform::BarChart* TScoreForm::sectionChart() const {
+platform::BarChart* TScoreForm::sectionChart() const
+{
     return static_cast<platform::BarChart*>(Chart1->chart());
 }
 
-platform::BarChartModel& TScoreForm::Series2() {
+platform::BarChartModel& TScoreForm::Series2()
+{
     return ppReport1.item(QStringLiteral("ppTeeChart1")).chart;
 }
 
-platform::BarChartModel& TScoreForm::HorizBarSeries2() {
+platform::BarChartModel& TScoreForm::HorizBarSeries2()
+{
     return ppReport1.item(QStringLiteral("ppTeeChart2")).chart;
 }
 
-platform::ReportPage scoreReportLayout() {
+platform::ReportPage scoreReportLayout()
+{
     platform::ReportPage r;
     r.documentName = QStringLiteral("Score Report");
     r.paperMm = QSizeF(210, 296);
@@ -272,14 +283,16 @@ platform::ReportPage scoreReportLayout() {
     return r;
 }
 
-platform::ReportPage TScoreForm::pageToPrint() const {
+platform::ReportPage TScoreForm::pageToPrint() const
+{
     platform::ReportPage page = ppReport1;
     page.item(QStringLiteral("ppSystemVariable1")).text =
         QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     return page;
 }
 
-void TScoreForm::BitBtn1Click() {
+void TScoreForm::BitBtn1Click()
+{
     TTestForm* f = TestForm;
     f->FMode = 3;
     f->ReviewControls();
@@ -288,11 +301,13 @@ void TScoreForm::BitBtn1Click() {
     leave();
 }
 
-void TScoreForm::BitBtn2Click() {
+void TScoreForm::BitBtn2Click()
+{
     printer_->print(pageToPrint(), this);
 }
 
-void TScoreForm::BitBtn3Click() {
+void TScoreForm::BitBtn3Click()
+{
     if (platform::MessageBox::confirm(QStringLiteral("Are you sure you wish to end this exam?"),
                                       QMessageBox::Yes | QMessageBox::No,
                                       QMessageBox::Yes) != QMessageBox::Yes)
@@ -301,13 +316,15 @@ void TScoreForm::BitBtn3Click() {
     leave();
 }
 
-void TScoreForm::leave() {
+void TScoreForm::leave()
+{
     leaving_ = true;
     closeWith(QDialog::Accepted);
     leaving_ = false;
 }
 
-bool TScoreForm::formCloseQuery() {
+bool TScoreForm::formCloseQuery()
+{
     // Without a close box the window is left only for the review or out of the exam; anything
     // else would leave a graded exam with its items hidden.
     return leaving_;

@@ -27,7 +27,8 @@ const QColor kRed(255, 0, 0);
 
 } // namespace
 
-TotalScore totalScore(const std::vector<TItemAnswer>& sheet) {
+TotalScore totalScore(const std::vector<TItemAnswer>& sheet)
+{
     TotalScore total;
     total.items = qint32(sheet.size());
     for (const TItemAnswer& entry : sheet)
@@ -40,7 +41,8 @@ TotalScore totalScore(const std::vector<TItemAnswer>& sheet) {
     return total;
 }
 
-void tallySections(const std::vector<TItemAnswer>& sheet, std::array<TSectionTally, 6>& tally) {
+void tallySections(const std::vector<TItemAnswer>& sheet, std::array<TSectionTally, 6>& tally)
+{
     tally.fill(TSectionTally{});
     for (const TItemAnswer& entry : sheet) {
         // One comparison keeps out sections below 1 and above 6.
@@ -58,22 +60,26 @@ void tallySections(const std::vector<TItemAnswer>& sheet, std::array<TSectionTal
     }
 }
 
-QString gradeWord(bool pass) {
+QString gradeWord(bool pass)
+{
     return pass ? QStringLiteral("Pass") : QStringLiteral("Fail");
 }
 
-QString scoreLine(const TotalScore& total) {
+QString scoreLine(const TotalScore& total)
+{
     return QStringLiteral("Passing Score: ") + QString::number(PassingScore) +
            QStringLiteral("   Your Score: ") + QString::number(total.shown) +
            QStringLiteral("   Grade: ") + gradeWord(total.pass);
 }
 
-QString sectionLabel(int section, const TSectionTally& row) {
+QString sectionLabel(int section, const TSectionTally& row)
+{
     return SectionNames[size_t(section - 1)] + QStringLiteral(" (") + QString::number(row.correct) +
            QStringLiteral("/") + QString::number(row.total) + QStringLiteral(") ");
 }
 
-void TTestForm::GradeButtonClick() {
+void TTestForm::GradeButtonClick()
+{
     if (FMode == 3) {
         ShowScoreReport();
         return;
@@ -85,7 +91,8 @@ void TTestForm::GradeButtonClick() {
         ShowScoreReport();
 }
 
-void TTestForm::ShowScoreReport() {
+void TTestForm::ShowScoreReport()
+{
     if (FMode == 1) {
         FillTotalScore();
         FillSectionScores();
@@ -97,7 +104,8 @@ void TTestForm::ShowScoreReport() {
     ScoreForm->showModal();
 }
 
-void TTestForm::FillTotalScore() {
+void TTestForm::FillTotalScore()
+{
     const TotalScore total = totalScore(ItemAnswers);
 
     platform::BarChart* chart = ScoreForm->totalChart();
@@ -125,7 +133,8 @@ void TTestForm::FillTotalScore() {
     ScoreForm->ppReport1.item(QStringLiteral("ppLabel4")).text = line;
 }
 
-void TTestForm::FillSectionScores() {
+void TTestForm::FillSectionScores()
+{
     platform::BarChart* chart = ScoreForm->sectionChart();
     platform::BarChartModel& printed = ScoreForm->HorizBarSeries2();
     chart->clearPoints();

@@ -23,7 +23,8 @@ enum Panel { kIdPanel = 0, kCountPanel = 1, kStatePanel = 2, kChangePanel = 3 };
 
 } // namespace
 
-TDM::TDM() {
+TDM::TDM()
+{
     setObjectName(QStringLiteral("DM"));
     platform::FormRegistry::add(this);
     dtUserSet = new data::Table(QString::fromLatin1(data::kSessionName),
@@ -42,11 +43,13 @@ TDM::TDM() {
     });
 }
 
-TDM::~TDM() {
+TDM::~TDM()
+{
     platform::FormRegistry::remove(this);
 }
 
-void TDM::dsUserSetStateChange() {
+void TDM::dsUserSetStateChange()
+{
     TSamplerForm* form = SamplerForm;
     if (!form)
         return;
@@ -75,7 +78,8 @@ void TDM::dsUserSetStateChange() {
     }
 }
 
-void TDM::dsUserSetDataChange(const QString& /*field*/) {
+void TDM::dsUserSetDataChange(const QString& /*field*/)
+{
     TSamplerForm* form = SamplerForm;
     if (!form || !dtUserSet->active())
         return;

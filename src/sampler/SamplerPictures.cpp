@@ -9,7 +9,8 @@ namespace dorvale {
 
 namespace {
 
-QIcon draw(const std::function<void(QPainter&)>& paint) {
+QIcon draw(const std::function<void(QPainter&)>& paint)
+{
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -20,7 +21,8 @@ QIcon draw(const std::function<void(QPainter&)>& paint) {
 }
 
 // A sheet of paper with a folded corner and lines of text: the picture of one item.
-void sheet(QPainter& p) {
+void sheet(QPainter& p)
+{
     QPainterPath outline;
     outline.moveTo(2.5, 1.5);
     outline.lineTo(9.5, 1.5);
@@ -38,7 +40,8 @@ void sheet(QPainter& p) {
         p.drawLine(QPointF(4.5, y + 0.5), QPointF(10.5, y + 0.5));
 }
 
-void cross(QPainter& p, const QRectF& box, qreal width) {
+void cross(QPainter& p, const QRectF& box, qreal width)
+{
     p.setPen(QPen(QColor(200, 0, 0), width, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(box.topLeft(), box.bottomRight());
     p.drawLine(box.topRight(), box.bottomLeft());
@@ -46,7 +49,8 @@ void cross(QPainter& p, const QRectF& box, qreal width) {
 
 } // namespace
 
-QList<QIcon> samplerImageList() {
+QList<QIcon> samplerImageList()
+{
     QList<QIcon> images;
     images << draw([](QPainter& p) { sheet(p); });
     images << draw([](QPainter& p) {
@@ -76,7 +80,8 @@ QList<QIcon> samplerImageList() {
     return images;
 }
 
-QIcon saveGlyph() {
+QIcon saveGlyph()
+{
     return draw([](QPainter& p) {
         p.setPen(QPen(QColor(0, 150, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
@@ -88,7 +93,8 @@ QIcon saveGlyph() {
     });
 }
 
-QIcon cancelGlyph() {
+QIcon cancelGlyph()
+{
     return draw([](QPainter& p) { cross(p, QRectF(3.5, 3.5, 9, 9), 2.6); });
 }
 

@@ -49,16 +49,19 @@ public:
     std::function<void()> onClick;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
+    void mousePressEvent(QMouseEvent* event) override
+    {
         QListWidget::mousePressEvent(event);
         pressedOnItem_ = itemAt(event->position().toPoint()) != nullptr;
     }
-    void mouseReleaseEvent(QMouseEvent* event) override {
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
         QListWidget::mouseReleaseEvent(event);
         if (std::exchange(pressedOnItem_, false) && onClick)
             onClick();
     }
-    void keyPressEvent(QKeyEvent* event) override {
+    void keyPressEvent(QKeyEvent* event) override
+    {
         const int before = currentRow();
         const bool selectedBefore = currentItem() && currentItem()->isSelected();
         QListWidget::keyPressEvent(event);
@@ -71,13 +74,15 @@ private:
     bool pressedOnItem_ = false;
 };
 
-QLabel* pageLabel(QWidget* page, const char* name, const QString& text) {
+QLabel* pageLabel(QWidget* page, const char* name, const QString& text)
+{
     auto* label = new QLabel(text, page);
     label->setObjectName(QLatin1String(name));
     return label;
 }
 
-QVBoxLayout* pageLayout(QWidget* page) {
+QVBoxLayout* pageLayout(QWidget* page)
+{
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
@@ -86,7 +91,8 @@ QVBoxLayout* pageLayout(QWidget* page) {
 
 // The position of the selected section, or -1: a current row that is not selected (the list
 // sets one when it gets the focus) counts as none.
-int selectedSection(const QListWidget* list) {
+int selectedSection(const QListWidget* list)
+{
     const QListWidgetItem* item = list->currentItem();
     return item && item->isSelected() ? list->currentRow() : -1;
 }
@@ -94,7 +100,8 @@ int selectedSection(const QListWidget* list) {
 } // namespace
 
 TSamplerForm::TSamplerForm()
-    : TForm(nullptr, Qt::Window) {
+    : TForm(nullptr, Qt::Window)
+{
     setObjectName(QStringLiteral("SamplerForm"));
     setWindowTitle(QStringLiteral("Quillon Test Sampler"));
     ImageList1 = samplerImageList();
@@ -192,7 +199,8 @@ TSamplerForm::TSamplerForm()
     platform::guarded([this] { FormCreate(); });
 }
 
-void TSamplerForm::createMenus() {
+void TSamplerForm::createMenus()
+{
     AddAct = new QAction(ImageList1.value(1), QStringLiteral("&Add new item"), this);
     AddAct->setObjectName(QStringLiteral("AddAct"));
     EditAct = new QAction(ImageList1.value(2), QStringLiteral("&Edit item"), this);
@@ -236,7 +244,8 @@ void TSamplerForm::createMenus() {
     PopupMenu1->addAction(DelAct);
 }
 
-void TSamplerForm::createPages() {
+void TSamplerForm::createPages()
+{
     PageControl1 = new QTabWidget(Panel1);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->addTab(createQuestionPage(), QStringLiteral("Test question"));
@@ -250,7 +259,8 @@ void TSamplerForm::createPages() {
     });
 }
 
-QWidget* TSamplerForm::createQuestionPage() {
+QWidget* TSamplerForm::createQuestionPage()
+{
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     QVBoxLayout* layout = pageLayout(TabSheet1);
@@ -264,7 +274,8 @@ QWidget* TSamplerForm::createQuestionPage() {
     return TabSheet1;
 }
 
-QWidget* TSamplerForm::createTypePage() {
+QWidget* TSamplerForm::createTypePage()
+{
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     QVBoxLayout* layout = pageLayout(TabSheet2);
@@ -294,7 +305,8 @@ QWidget* TSamplerForm::createTypePage() {
     return TabSheet2;
 }
 
-QWidget* TSamplerForm::createChoicesPage() {
+QWidget* TSamplerForm::createChoicesPage()
+{
     TabSheet3 = new QWidget;
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
     auto* layout = new QVBoxLayout(TabSheet3);
@@ -335,7 +347,8 @@ QWidget* TSamplerForm::createChoicesPage() {
     return TabSheet3;
 }
 
-QWidget* TSamplerForm::createExplanationPage() {
+QWidget* TSamplerForm::createExplanationPage()
+{
     TabSheet4 = new QWidget;
     TabSheet4->setObjectName(QStringLiteral("TabSheet4"));
     QVBoxLayout* layout = pageLayout(TabSheet4);
@@ -348,7 +361,8 @@ QWidget* TSamplerForm::createExplanationPage() {
     return TabSheet4;
 }
 
-void TSamplerForm::createBottomBand() {
+void TSamplerForm::createBottomBand()
+{
     Panel3 = new QWidget(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     auto* band = new QHBoxLayout(Panel3);
@@ -375,7 +389,8 @@ void TSamplerForm::createBottomBand() {
             platform::guard(this, &TSamplerForm::BitBtn2Click));
 }
 
-void TSamplerForm::bindControls() {
+void TSamplerForm::bindControls()
+{
     data::DataSource* source = DM ? DM->dsUserSet : nullptr;
     fcDBTreeView1->setDataSource(source);
     DBNavigator1->setDataSource(source);
@@ -391,18 +406,21 @@ void TSamplerForm::bindControls() {
     }
 }
 
-platform::TDBCheckBox* TSamplerForm::choiceCheckBox(int n) const {
+platform::TDBCheckBox* TSamplerForm::choiceCheckBox(int n) const
+{
     platform::TDBCheckBox* const boxes[] = {DBCheckBox1, DBCheckBox2, DBCheckBox3,
                                             DBCheckBox4, DBCheckBox5, DBCheckBox6};
     return n >= 1 && n <= 6 ? boxes[n - 1] : nullptr;
 }
 
-platform::TDBEdit* TSamplerForm::choiceEdit(int n) const {
+platform::TDBEdit* TSamplerForm::choiceEdit(int n) const
+{
     platform::TDBEdit* const edits[] = {DBEdit2, DBEdit3, DBEdit4, DBEdit5, DBEdit6, DBEdit7};
     return n >= 1 && n <= 6 ? edits[n - 1] : nullptr;
 }
 
-bool TSamplerForm::eventFilter(QObject* watched, QEvent* event) {
+bool TSamplerForm::eventFilter(QObject* watched, QEvent* event)
+{
     // The scroll area follows the page control only once its page is laid out, so both sizes
     // run the layout of the choice edits.
     if (event->type() == QEvent::Resize && (watched == PageControl1 || watched == ScrollBox2))
@@ -412,11 +430,13 @@ bool TSamplerForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- handlers ------------------------------------------------------------------------------
 
-void TSamplerForm::FormCreate() {
+void TSamplerForm::FormCreate()
+{
     ComboBox1->setCurrentIndex(ComboBox1->findText(kSingle));
 }
 
-void TSamplerForm::EnableActions(bool enable) {
+void TSamplerForm::EnableActions(bool enable)
+{
     AddAct->setEnabled(enable);
     EditAct->setEnabled(enable);
     DelAct->setEnabled(enable);
@@ -424,19 +444,22 @@ void TSamplerForm::EnableActions(bool enable) {
     DBNavigator1->setEnabled(enable);
 }
 
-void TSamplerForm::AddActExecute() {
+void TSamplerForm::AddActExecute()
+{
     PageControl1->setCurrentWidget(TabSheet1);
     DBMemo1->setFocus();
     EnableActions(false);
     DM->dtUserSet->insert();
 }
 
-void TSamplerForm::EditActExecute() {
+void TSamplerForm::EditActExecute()
+{
     EnableActions(false);
     DM->dtUserSet->edit();
 }
 
-void TSamplerForm::DelActExecute() {
+void TSamplerForm::DelActExecute()
+{
     if (platform::MessageBox::confirm(QStringLiteral("Are you sure to delete this item?"),
                                       QMessageBox::Ok | QMessageBox::Cancel,
                                       QMessageBox::Ok) != QMessageBox::Ok)
@@ -444,7 +467,8 @@ void TSamplerForm::DelActExecute() {
     DM->dtUserSet->deleteRecord();
 }
 
-void TSamplerForm::BitBtn1Click() {
+void TSamplerForm::BitBtn1Click()
+{
     data::Table* table = DM->dtUserSet;
     const int type = ComboBox1->currentIndex();
     // An entry counts only while the box shows it; text typed over leaves the type alone.
@@ -460,35 +484,41 @@ void TSamplerForm::BitBtn1Click() {
     EnableActions(true);
 }
 
-void TSamplerForm::BitBtn2Click() {
+void TSamplerForm::BitBtn2Click()
+{
     // Enabling first lets the display of an empty set disable Edit and Delete again.
     EnableActions(true);
     DM->dtUserSet->cancel();
     StatusBar1->setPanelText(3, QString());
 }
 
-void TSamplerForm::ComboBox1Change() {
+void TSamplerForm::ComboBox1Change()
+{
     if (DM->dtUserSet->state() == data::TableState::Browse)
         DM->dtUserSet->edit();
 }
 
-void TSamplerForm::ListBox1Click() {
+void TSamplerForm::ListBox1Click()
+{
     if (DM->dtUserSet->state() == data::TableState::Browse)
         DM->dtUserSet->edit();
 }
 
-void TSamplerForm::TabSheet2Enter() {
+void TSamplerForm::TabSheet2Enter()
+{
     ListBox1->setFocus();
 }
 
-void TSamplerForm::PageControl1Resize() {
+void TSamplerForm::PageControl1Resize()
+{
     for (int n = 1; n <= 6; ++n) {
         platform::TDBEdit* edit = choiceEdit(n);
         edit->resize(ScrollBox2->width() - edit->x() - kEditGap, edit->height());
     }
 }
 
-void TSamplerForm::Emptyquestionset1Click() {
+void TSamplerForm::Emptyquestionset1Click()
+{
     const QString warning =
         QStringLiteral("This action will erase all items in this question set!") +
         QLatin1Char('\n') + QStringLiteral("Are you sure?");
@@ -518,24 +548,28 @@ void TSamplerForm::Emptyquestionset1Click() {
     }
 }
 
-bool TSamplerForm::formCloseQuery() {
+bool TSamplerForm::formCloseQuery()
+{
     return platform::MessageBox::confirm(QStringLiteral("Are you sure to exit?"),
                                          QMessageBox::Ok | QMessageBox::Cancel,
                                          QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-void TSamplerForm::formClose() {
+void TSamplerForm::formClose()
+{
     if (QWidget* main = platform::Application::mainForm())
         main->show();
     EnableActions(true);
     DM->dtUserSet->close();
 }
 
-void TSamplerForm::Exit1Click() {
+void TSamplerForm::Exit1Click()
+{
     close();
 }
 
-void TSamplerForm::About1Click() {
+void TSamplerForm::About1Click()
+{
     // The About window belongs to the application shell, which is built on this library; it is
     // found among the program's windows by its name.
     for (QObject* form : platform::FormRegistry::all()) {

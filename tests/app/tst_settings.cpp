@@ -57,24 +57,28 @@ const QStringList kNames = {"QFontName",   "QFontColor",  "QFontSize",     "QFon
 
 const QColor kNavy(0, 0, 128);
 
-QString flag(bool on) {
+QString flag(bool on)
+{
     return on ? "1" : "0";
 }
 
-void writeFile(const QString& path, const QByteArray& content) {
+void writeFile(const QString& path, const QByteArray& content)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
 }
 
-void makeProgram(const QString& path, bool executable = true) {
+void makeProgram(const QString& path, bool executable = true)
+{
     writeFile(path, "#!/bin/sh\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
                                     (executable ? QFile::ExeOwner : QFile::Permissions()));
 }
 
 // The values as the store holds them: all twenty texts, empty for a missing one.
-QMap<QString, QString> storedValues(const QString& file) {
+QMap<QString, QString> storedValues(const QString& file)
+{
     QSettings store(file, QSettings::IniFormat);
     store.beginGroup("Options");
     QMap<QString, QString> values;
@@ -83,12 +87,14 @@ QMap<QString, QString> storedValues(const QString& file) {
     return values;
 }
 
-bool shown(QWidget* w) {
+bool shown(QWidget* w)
+{
     return w->isVisibleTo(TestForm);
 }
 
 // What the test window holds for a value, in the store's words.
-QString held(const QString& name) {
+QString held(const QString& name)
+{
     TTestForm* f = TestForm;
     QWidget* control = name.startsWith("Q")   ? static_cast<QWidget*>(f->QText)
                        : name.startsWith("A") ? static_cast<QWidget*>(f->ScrollBox1)
@@ -115,36 +121,42 @@ QString held(const QString& name) {
     return f->FCalcPath;
 }
 
-QString defaultCalcPath() {
+QString defaultCalcPath()
+{
     return QDir(platform::calculatorDirectory()).filePath(platform::calculatorProgramName());
 }
 
 // The dialog, driven through its own controls.
 struct Options {
-    static void page(int index) {
+    static void page(int index)
+    {
         QTabBar* tabs = OptionsForm->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
         QCOMPARE(OptionsForm->PageControl1->currentIndex(), index);
     }
-    static void select(platform::TRadioGroup* group, int item) {
+    static void select(platform::TRadioGroup* group, int item)
+    {
         QRadioButton* button = group->item(item);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         QCOMPARE(group->itemIndex(), item);
     }
-    static void entry(int row) {
+    static void entry(int row)
+    {
         QListWidget* list = OptionsForm->ListBox1;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
         QCOMPARE(list->currentRow(), row);
     }
-    static void type(QWidget* field, const QString& text) {
+    static void type(QWidget* field, const QString& text)
+    {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
     }
     // Picks a font and a colour for a list entry in the real font dialog.
-    static void font(int row, const QFont& font, const QString& colour) {
+    static void font(int row, const QFont& font, const QString& colour)
+    {
         entry(row);
         test::onNextModal([=](QWidget* modal) {
             const auto cancelAnyway = qScopeGuard([modal] {
@@ -168,7 +180,8 @@ struct Options {
 
 // Opens the dialog from the test window's menu item and runs inDialog while it is open; the
 // dialog must have ended when this returns.
-void runOptions(const std::function<void()>& inDialog) {
+void runOptions(const std::function<void()>& inDialog)
+{
     test::onNextModal([=](QWidget* modal) {
         // Closed with the close box when the steps have not ended it (or failed part-way).
         const auto closeBox = qScopeGuard([modal] {
@@ -182,7 +195,8 @@ void runOptions(const std::function<void()>& inDialog) {
     QVERIFY(!OptionsForm->isVisible());
 }
 
-QFont fontOf(const char* family, int points, bool bold, bool italic) {
+QFont fontOf(const char* family, int points, bool bold, bool italic)
+{
     QFont font(family, points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -204,7 +218,8 @@ private:
     QString file(const QString& name) const { return dir_.filePath(name); }
 
     // The program's windows created afresh, so the test window reads the store again.
-    void recreateForms() {
+    void recreateForms()
+    {
         // The main window's creation moves to the program's folder; the fixture tables are here.
         const QString tables = QDir::currentPath();
         destroyForms();
@@ -213,13 +228,15 @@ private:
         TestForm->show();
     }
 
-    void writeStore(const QByteArray& options) {
+    void writeStore(const QByteArray& options)
+    {
         writeFile(store_, "[Options]\n" + options);
         recreateForms();
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         test::initEnvironment();
         QVERIFY(dir_.isValid());
         path_ = qgetenv("PATH");
@@ -233,19 +250,22 @@ private slots:
         makeProgram(file("notes.txt"), false);
     }
 
-    void cleanupTestCase() {
+    void cleanupTestCase()
+    {
         SettingsStore::setLocationOverride({});
         forms_.reset();
     }
 
-    void init() {
+    void init()
+    {
         store_ = file(QStringLiteral("%1-%2.ini")
                           .arg(QTest::currentTestFunction(), QTest::currentDataTag())
                           .replace(' ', '-'));
         SettingsStore::setLocationOverride(store_);
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         QVERIFY(test::noModalLeft());
         if (TestForm->FMode != 0)
             TestForm->CloseCurrentExam();
@@ -257,13 +277,15 @@ private slots:
         platform::ErrorBox::clearLast();
     }
 
-    void firstRun_data() {
+    void firstRun_data()
+    {
         QTest::addColumn<bool>("calculatorOnPath");
         QTest::newRow("a calculator on the path") << true;
         QTest::newRow("no calculator anywhere") << false;
     }
 
-    void firstRun() {
+    void firstRun()
+    {
         QFETCH(bool, calculatorOnPath);
         // The user's own store, in the configuration folder that test mode gives.
         SettingsStore::setLocationOverride({});
@@ -342,7 +364,8 @@ private slots:
         QCOMPARE(storedValues(location), expected);
     }
 
-    void roundTripThroughTheDialog() {
+    void roundTripThroughTheDialog()
+    {
         recreateForms();
         runOptions([this] {
             Options::font(0, fontOf("DejaVu Serif", 14, true, false), "Maroon");
@@ -407,7 +430,8 @@ private slots:
         QVERIFY(!TestForm->LearnButton->isHidden());
     }
 
-    void readingFallsBackToDefaults_data() {
+    void readingFallsBackToDefaults_data()
+    {
         QTest::addColumn<QByteArray>("content"); // the store file; "<folder>": a folder instead
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("held");   // what the test window holds ("<default>" path)
@@ -455,7 +479,8 @@ private slots:
                                            << "";
     }
 
-    void readingFallsBackToDefaults() {
+    void readingFallsBackToDefaults()
+    {
         QFETCH(QByteArray, content);
         QFETCH(QString, name);
         QFETCH(QString, held);
@@ -479,7 +504,8 @@ private slots:
         QCOMPARE(storedValues(store_)[name], stored);
     }
 
-    void failedWriteKeepsTheNewSettings_data() {
+    void failedWriteKeepsTheNewSettings_data()
+    {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("written"); // values the store holds new afterwards
@@ -494,7 +520,8 @@ private slots:
             << QStringList{"QFontName", "QFontColor", "QFontSize", "DefaultTime"};
     }
 
-    void failedWriteKeepsTheNewSettings() {
+    void failedWriteKeepsTheNewSettings()
+    {
         QFETCH(QString, setup);
         QFETCH(QString, message);
         QFETCH(QStringList, written);
@@ -547,7 +574,8 @@ private slots:
         }
     }
 
-    void fontChangesReachTheItem() {
+    void fontChangesReachTheItem()
+    {
         recreateForms();
         test::startExam(TestForm->ExamActions[0]);
         TTestForm* f = TestForm;
@@ -604,7 +632,8 @@ private slots:
         }
     }
 
-    void choicesTakeEffectDuringAnExam() {
+    void choicesTakeEffectDuringAnExam()
+    {
         writeStore(("CalcPath=" + calc_ + "\nShowCalcBtn=0\n").toUtf8());
         TTestForm* f = TestForm;
         QVERIFY(f->CalcButton->isHidden());
@@ -667,7 +696,8 @@ private slots:
         f->Timer1->setClock([] { return QDateTime::currentDateTime(); });
     }
 
-    void calculatorPathOnOk_data() {
+    void calculatorPathOnOk_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message"); // empty: the button takes the program
         QTest::newRow("another program") << "calc2"
@@ -684,7 +714,8 @@ private slots:
                                        << "%1 is not an executable file.";
     }
 
-    void calculatorPathOnOk() {
+    void calculatorPathOnOk()
+    {
         QFETCH(QString, name);
         QFETCH(QString, message);
         writeStore(("CalcPath=" + calc_ + "\n").toUtf8());
@@ -703,7 +734,8 @@ private slots:
         QCOMPARE(TestForm->FCalcPath, path);
     }
 
-    void browsingKeepsTheWorkingDirectory() {
+    void browsingKeepsTheWorkingDirectory()
+    {
         writeStore(("CalcPath=" + calc_ + "\n").toUtf8());
         const QString workingDir = QDir::currentPath();
         QString startedIn;
@@ -745,13 +777,15 @@ private slots:
         QCOMPARE(TestForm->FCalcPath, calc_); // dismissed: the path box's text went nowhere
     }
 
-    void aboutWindow_data() {
+    void aboutWindow_data()
+    {
         QTest::addColumn<QString>("from");
         QTest::newRow("test window") << "test";
         QTest::newRow("sampler window") << "sampler";
     }
 
-    void aboutWindow() {
+    void aboutWindow()
+    {
         QFETCH(QString, from);
         QUrl opened;
         platform::Processes::openUrlHook = [&](const QUrl& url) { opened = url; };

@@ -49,11 +49,12 @@ private slots:
     {
         QStringList classes;
         for (QObject* form : platform::FormRegistry::all())
-            classes << QString::fromLatin1(form->metaObject()->className()).section(QStringLiteral("::"), -1);
-        QCOMPARE(classes, (QStringList{"TMainForm", "TTestForm", "TProgressForm", "TScoreForm",
-                                       "TNameForm", "TReviewForm", "TNoteForm", "TOptionsForm",
-                                       "TDM", "TAboutForm", "TSamplerForm", "TPict1Form",
-                                       "TPict2Form"}));
+            classes << QString::fromLatin1(form->metaObject()->className())
+                           .section(QStringLiteral("::"), -1);
+        QCOMPARE(classes,
+                 (QStringList{"TMainForm", "TTestForm", "TProgressForm", "TScoreForm", "TNameForm",
+                              "TReviewForm", "TNoteForm", "TOptionsForm", "TDM", "TAboutForm",
+                              "TSamplerForm", "TPict1Form", "TPict2Form"}));
         QCOMPARE(MainForm->windowTitle(), QStringLiteral("Dorvale 4.0"));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Dorvale 4.0"));
     }
@@ -142,7 +143,8 @@ private slots:
     {
         QProcess program;
         program.setWorkingDirectory(QDir::tempPath());
-        program.start(QStringLiteral(DORVALE_BIN_DIR "/dorvale"), {QStringLiteral("--check-tables")});
+        program.start(QStringLiteral(DORVALE_BIN_DIR "/dorvale"),
+                      {QStringLiteral("--check-tables")});
         QVERIFY(program.waitForFinished(30000));
         const QByteArray out = program.readAllStandardOutput();
         QVERIFY2(program.exitCode() == 0, out.constData());

@@ -87,8 +87,8 @@ private slots:
         QTest::newRow("exam C") << "Q_EXAM_N=3" << QList<int>{1, 3, 6, 9};
         QTest::newRow("every exam") << "Q_EXAM_N<>0" << QList<int>{1, 2, 3, 5, 6, 8, 9, 10};
         QTest::newRow("greater") << "Q_EXAM_N>2" << QList<int>{1, 3, 6, 9};
-        QTest::newRow("less or equal, blanks, lower case") << " q_exam_n <= 1 "
-                                                           << QList<int>{2, 4, 7, 8};
+        QTest::newRow("less or equal, blanks, lower case")
+            << " q_exam_n <= 1 " << QList<int>{2, 4, 7, 8};
         QTest::newRow("greater or equal") << "Q_EXAM_N>=2" << QList<int>{1, 3, 5, 6, 9, 10};
         QTest::newRow("less") << "Q_EXAM_N<1" << QList<int>{4, 7};
         QTest::newRow("no item") << "Q_EXAM_N=7" << QList<int>{};
@@ -202,7 +202,8 @@ private slots:
         bank->open();
         bank->setRecNo(2);
         QCOMPARE(bank->asString(QStringLiteral("Q_Text")), QStringLiteral("Question 2"));
-        QCOMPARE(bank->asString(QStringLiteral("q_text")), bank->asString(QStringLiteral("Q_TEXT")));
+        QCOMPARE(bank->asString(QStringLiteral("q_text")),
+                 bank->asString(QStringLiteral("Q_TEXT")));
         bank->edit();
         bank->setValue(QStringLiteral("u_Memo"), QStringLiteral("note"));
         bank->post();
@@ -378,7 +379,8 @@ private slots:
             QVERIFY(createTableFile(other, TableKind::CurrentSet, file));
         } else if (kind == QLatin1String("held")) {
             QFile::copy(path(kCurrentSetFile), file);
-            helper = startHelper({QStringLiteral("hold"), dir_->path(), name, QStringLiteral("5000")});
+            helper =
+                startHelper({QStringLiteral("hold"), dir_->path(), name, QStringLiteral("5000")});
         }
         const QByteArray before = test::fileBytes(file);
 
@@ -402,8 +404,8 @@ private slots:
 
     void waitsForALockThatIsReleased()
     {
-        QProcess* helper = startHelper(
-            {QStringLiteral("hold"), dir_->path(), QLatin1String(kCurrentSetFile), QStringLiteral("400")});
+        QProcess* helper = startHelper({QStringLiteral("hold"), dir_->path(),
+                                        QLatin1String(kCurrentSetFile), QStringLiteral("400")});
         auto ces = table(kCurrentSetFile); // 15 retries, 100 ms apart
         ces->open();
         QVERIFY(ces->active());
@@ -412,7 +414,8 @@ private slots:
 
     void postedRecordSurvivesAKill()
     {
-        QProcess* helper = startHelper({QStringLiteral("post"), dir_->path(), QLatin1String(kCurrentSetFile)});
+        QProcess* helper =
+            startHelper({QStringLiteral("post"), dir_->path(), QLatin1String(kCurrentSetFile)});
         QCOMPARE(helper->readAll().trimmed(), QByteArray("posted"));
         ::kill(pid_t(helper->processId()), SIGKILL);
         helper->waitForFinished();

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "data/Error.h"
 #include "exam/AnswerSheet.h"
 #include "exam/NameUnit.h"
 #include "exam/PictUnit1.h"
@@ -10,7 +11,6 @@
 #include "exam/PrepareUnit.h"
 #include "exam/ProgressUnit.h"
 #include "exam/TestUnit.h"
-#include "data/Error.h"
 #include "platform/ErrorBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Processes.h"
@@ -54,18 +54,19 @@ QList<bank::Item> fixtureItems()
     items << test::item(1, 1, 1, "b");
     items << test::item(2, 1, 2, "ac", 5);
     items << test::item(3, 1, 3, "a", 2); // two choices
-    bank::Item gap = withChoices(test::item(4, 1, 4, "d"), {"Choice a", "Choice b", "", "Choice d"});
-    items << gap;                          // c missing, d present
+    bank::Item gap =
+        withChoices(test::item(4, 1, 4, "d"), {"Choice a", "Choice b", "", "Choice d"});
+    items << gap; // c missing, d present
     bank::Item second = test::item(5, 1, 5, "a");
-    second.pict2 = "small.png";            // exhibit 2 only
+    second.pict2 = "small.png"; // exhibit 2 only
     items << second;
-    items << test::item(6, 0, 1, "a");     // retired
+    items << test::item(6, 0, 1, "a"); // retired
     bank::Item both = test::item(7, 2, 6, "c");
     both.pict1 = "big.png";
     both.pict2 = "small.png";
     items << both;
     items << test::item(8, 2, 1, "bd");
-    items << test::item(9, 0, 2, "a");     // retired
+    items << test::item(9, 0, 2, "a"); // retired
     bank::Item missing = test::item(10, 3, 2, "a");
     missing.pict1 = "missing.png";
     items << missing;
@@ -101,7 +102,10 @@ QList<int> sorted(QList<int> ids)
     return ids;
 }
 
-bool shown(QWidget* w) { return w->isVisibleTo(TestForm); }
+bool shown(QWidget* w)
+{
+    return w->isVisibleTo(TestForm);
+}
 
 // Types over the whole text of a number field, as a user does.
 void typeInto(QAbstractSpinBox* field, const QString& text)
@@ -153,17 +157,15 @@ private slots:
         QTest::addColumn<QString>("gradeCaption");
         // shown: start page, item area, button bar, banner, Label1, Label2, Label3, MarkBox,
         // TimeLabel, CorrectLabel, ReviewLabel; enabled: Exams menu, Print, Learn Now, tick.
-        QTest::newRow("start page") << 0
-                                    << QList<bool>{true, false, false, true, false, false, false,
-                                                   false, false, false, false}
-                                    << QList<bool>{true, false, true, false} << QString("Grade Now");
-        QTest::newRow("exam") << 1
-                              << QList<bool>{false, true, true, false, true, true, true, true, true,
-                                             false, false}
+        QTest::newRow("start page")
+            << 0 << QList<bool>{true,  false, false, true,  false, false,
+                                false, false, false, false, false}
+            << QList<bool>{true, false, true, false} << QString("Grade Now");
+        QTest::newRow("exam") << 1 << QList<bool>{false, true, true, false, true, true,
+                                                  true,  true, true, false, false}
                               << QList<bool>{false, true, true, true} << QString("Grade Now");
-        QTest::newRow("review") << 3
-                                << QList<bool>{false, true, true, false, true, true, true, false,
-                                               false, true, true}
+        QTest::newRow("review") << 3 << QList<bool>{false, true,  true,  false, true, true,
+                                                    true,  false, false, true,  true}
                                 << QList<bool>{false, true, false, false} << QString("Grade Now");
     }
 
@@ -181,8 +183,8 @@ private slots:
         }
         QCOMPARE(TestForm->FMode, mode);
         TTestForm* f = TestForm;
-        const QList<QWidget*> controls = {f->Panel4, f->ScrollBox1, f->Panel2, f->fcLabel1,
-                                          f->Label1, f->Label2, f->Label3, f->MarkBox,
+        const QList<QWidget*> controls = {f->Panel4,    f->ScrollBox1,   f->Panel2,     f->fcLabel1,
+                                          f->Label1,    f->Label2,       f->Label3,     f->MarkBox,
                                           f->TimeLabel, f->CorrectLabel, f->ReviewLabel};
         for (int i = 0; i < controls.size(); ++i)
             QVERIFY2(shown(controls[i]) == shownControls[i], qPrintable(controls[i]->objectName()));
@@ -241,11 +243,14 @@ private slots:
             for (bool menu : {false, true})
                 QTest::addRow("exam %s %s", qPrintable(letter), menu ? "menu" : "button")
                     << QString("Action%1").arg(exam) << menu << "Begin Practice Exam " + letter
-                    << "Practice Exam " + letter << QString("Q_EXAM_N=%1").arg(exam) << byExam[exam - 1];
+                    << "Practice Exam " + letter << QString("Q_EXAM_N=%1").arg(exam)
+                    << byExam[exam - 1];
         }
         for (bool menu : {false, true})
             QTest::addRow("all questions %s", menu ? "menu" : "button")
-                << "AllQAct" << menu << "Take All Questions" << "All Questions" << "Q_EXAM_N<>0" << kEligible;
+                << "AllQAct" << menu << "Take All Questions"
+                << "All Questions"
+                << "Q_EXAM_N<>0" << kEligible;
     }
 
     void examKinds()
@@ -268,17 +273,20 @@ private slots:
         if (fromMenu) {
             QAction* item = nullptr;
             for (QAction* candidate : TestForm->N21->actions()) {
-                if (candidate->text().remove('&') == title.mid(0).replace("All Questions", "Take All Questions") ||
+                if (candidate->text().remove('&') ==
+                        title.mid(0).replace("All Questions", "Take All Questions") ||
                     candidate->text().remove('&') == title)
                     item = candidate;
             }
             QVERIFY(item);
             item->trigger();
         } else {
-            QList<platform::TfcShapeBtn*> buttons(TestForm->ExamButtons.begin(), TestForm->ExamButtons.end());
+            QList<platform::TfcShapeBtn*> buttons(TestForm->ExamButtons.begin(),
+                                                  TestForm->ExamButtons.end());
             buttons << TestForm->AllQBtn;
-            platform::TfcShapeBtn* button = actionName == "AllQAct" ? TestForm->AllQBtn
-                                                                    : buttons[actionName.right(1).toInt() - 1];
+            platform::TfcShapeBtn* button = actionName == "AllQAct"
+                                                ? TestForm->AllQBtn
+                                                : buttons[actionName.right(1).toInt() - 1];
             QTest::mouseClick(button, Qt::LeftButton);
         }
         QCOMPARE(dialogCaption, caption);
@@ -361,7 +369,8 @@ private slots:
             QTest::keyClick(modal, Qt::Key_Escape);
         });
         TestForm->ExamActions[1]->trigger();
-        QCOMPARE(date, "Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(date,
+                 "Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
         QCOMPARE(TestForm->FMode, 0);
 
         // An entry out of range is brought into it; name and time are kept for the next exam.
@@ -454,10 +463,14 @@ private slots:
         QTest::addColumn<int>("exam");
         QTest::addColumn<QList<bool>>("visibleChoices");
         QTest::addColumn<int>("anchor"); // the label the explanation stands below
-        QTest::newRow("four choices") << 1 << 1 << QList<bool>{true, true, true, true, false, false} << 4;
-        QTest::newRow("two choices") << 3 << 1 << QList<bool>{true, true, false, false, false, false} << 2;
-        QTest::newRow("gap at c") << 4 << 1 << QList<bool>{true, true, false, true, false, false} << 4;
-        QTest::newRow("multiple, five") << 2 << 1 << QList<bool>{true, true, true, true, true, false} << 5;
+        QTest::newRow("four choices")
+            << 1 << 1 << QList<bool>{true, true, true, true, false, false} << 4;
+        QTest::newRow("two choices")
+            << 3 << 1 << QList<bool>{true, true, false, false, false, false} << 2;
+        QTest::newRow("gap at c") << 4 << 1 << QList<bool>{true, true, false, true, false, false}
+                                  << 4;
+        QTest::newRow("multiple, five")
+            << 2 << 1 << QList<bool>{true, true, true, true, true, false} << 5;
     }
 
     void layoutOffsets()
@@ -487,7 +500,8 @@ private slots:
                 QCOMPARE(control->y(), label->y());
             if (n > 1) {
                 platform::WrapLabel* above = f->ALabels[size_t(n - 2)];
-                QCOMPARE(label->y(), above->y() + above->height() + 15); // hidden ones keep their room
+                QCOMPARE(label->y(),
+                         above->y() + above->height() + 15); // hidden ones keep their room
             }
         }
         platform::WrapLabel* anchorLabel = f->ALabels[size_t(anchor - 1)];
@@ -497,7 +511,8 @@ private slots:
         // Nothing is drawn over anything else.
         for (int n = 1; n <= 6; ++n) {
             if (visibleChoices[n - 1])
-                QVERIFY(f->ExpText->y() >= f->ALabels[size_t(n - 1)]->y() + f->ALabels[size_t(n - 1)]->height());
+                QVERIFY(f->ExpText->y() >=
+                        f->ALabels[size_t(n - 1)]->y() + f->ALabels[size_t(n - 1)]->height());
         }
     }
 
@@ -584,13 +599,13 @@ private slots:
         test::startExam(TestForm->ExamActions[0]);
         TTestForm* f = TestForm;
         QVERIFY(test::goToItem(1));
-        QTest::mouseClick(f->RadioButtons[1], Qt::LeftButton);  // b
-        QTest::mouseClick(f->ALabels[3], Qt::LeftButton);       // then d, by its text
+        QTest::mouseClick(f->RadioButtons[1], Qt::LeftButton); // b
+        QTest::mouseClick(f->ALabels[3], Qt::LeftButton);      // then d, by its text
         QTest::mouseClick(f->MarkBox, Qt::LeftButton);
         QVERIFY(test::goToItem(2));
         QVERIFY(!shown(f->RadioButtons[0]));
-        QTest::mouseClick(f->CheckBoxes[0], Qt::LeftButton);    // a
-        QTest::mouseClick(f->ALabels[2], Qt::LeftButton);       // c, by its text
+        QTest::mouseClick(f->CheckBoxes[0], Qt::LeftButton); // a
+        QTest::mouseClick(f->ALabels[2], Qt::LeftButton);    // c, by its text
         QVERIFY(!f->MarkBox->isChecked());
         const std::vector<TItemAnswer> sheet = ItemAnswers;
 
@@ -717,7 +732,8 @@ private slots:
         QVERIFY(!shown(f->ExpText));
         QTest::mouseClick(f->LearnButton, Qt::LeftButton);
         QVERIFY(shown(f->ExpText));
-        const QList<QColor> expected = {QColor(0, 255, 255), Qt::white, QColor(0, 255, 255), Qt::white, Qt::white, Qt::white};
+        const QList<QColor> expected = {QColor(0, 255, 255), Qt::white, QColor(0, 255, 255),
+                                        Qt::white,           Qt::white, Qt::white};
         for (int n = 0; n < 6; ++n)
             QCOMPARE(f->ALabels[size_t(n)]->background(), expected[n]);
         QVERIFY(!shown(f->CorrectLabel));
@@ -802,7 +818,8 @@ private slots:
         QCOMPARE(MessageBox::requests().size(), 1);
         const MessageBox::Request asked = MessageBox::requests().first();
         QCOMPARE(asked.caption, QString("Information"));
-        QCOMPARE(asked.text, QString("Your time has expired.\nDo you want continue the exam anyway?"));
+        QCOMPARE(asked.text,
+                 QString("Your time has expired.\nDo you want continue the exam anyway?"));
         QCOMPARE(asked.buttons, QMessageBox::No | QMessageBox::Ok);
         QCOMPARE(asked.defaultButton, QMessageBox::Ok);
         QVERIFY(!shown(f->TimeLabel));
@@ -847,10 +864,18 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("permissions"); // "x" executable, "-" plain, "" none
         QTest::addColumn<QString>("message");     // empty: accepted
-        QTest::newRow("executable") << "calc" << "x" << "";
-        QTest::newRow("not executable") << "notes.txt" << "-" << "%1 is not an executable file.";
-        QTest::newRow("missing") << "nocalc" << "" << "The file: %1 cannot be found.";
-        QTest::newRow("a folder") << "." << "x" << "%1 is not an executable file.";
+        QTest::newRow("executable") << "calc"
+                                    << "x"
+                                    << "";
+        QTest::newRow("not executable") << "notes.txt"
+                                        << "-"
+                                        << "%1 is not an executable file.";
+        QTest::newRow("missing") << "nocalc"
+                                 << ""
+                                 << "The file: %1 cannot be found.";
+        QTest::newRow("a folder") << "."
+                                  << "x"
+                                  << "%1 is not an executable file.";
     }
 
     void calculatorPathChecks()
@@ -864,8 +889,9 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("#!/bin/sh\n");
             f.close();
-            f.setPermissions(permissions == "x" ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                : QFile::ReadOwner | QFile::WriteOwner);
+            f.setPermissions(permissions == "x"
+                                 ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                 : QFile::ReadOwner | QFile::WriteOwner);
         }
         QFile before(forms_->path("calc-before"));
         QVERIFY(before.open(QIODevice::WriteOnly));
@@ -938,7 +964,8 @@ private slots:
         bad.write(QByteArray(4096, 'x'));
         bad.close();
         test::startExam(TestForm->ExamActions[0]);
-        QVERIFY2(platform::ErrorBox::last().contains("ces.DAT"), qPrintable(platform::ErrorBox::last()));
+        QVERIFY2(platform::ErrorBox::last().contains("ces.DAT"),
+                 qPrintable(platform::ErrorBox::last()));
         QVERIFY(!ProgressForm->isVisible());
         QCOMPARE(TestForm->FMode, 0);
         QVERIFY(shown(TestForm->Panel4));

@@ -61,14 +61,16 @@ using platform::MessageBox;
 
 namespace {
 
-bank::Item withChoices(bank::Item item, const QStringList& texts) {
+bank::Item withChoices(bank::Item item, const QStringList& texts)
+{
     for (int i = 0; i < item.choices.size(); ++i)
         item.choices[i].text = i < texts.size() ? texts[i] : QString();
     return item;
 }
 
 // Practice Exam A: eight items over the six sections; Practice Exam B: two more.
-QList<bank::Item> fixtureItems() {
+QList<bank::Item> fixtureItems()
+{
     QList<bank::Item> items;
     items << test::item(1, 1, 1, "b");
     items << test::item(2, 1, 1, "a", 2);
@@ -85,16 +87,19 @@ QList<bank::Item> fixtureItems() {
     return items;
 }
 
-bool shown(QWidget* w) {
+bool shown(QWidget* w)
+{
     return w->isVisibleTo(TestForm);
 }
 
-void clickButton(QAbstractButton* button) {
+void clickButton(QAbstractButton* button)
+{
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // Clicks the choices of an item as the user does: its radio buttons or check boxes.
-void answer(int id, const QString& letters) {
+void answer(int id, const QString& letters)
+{
     QVERIFY(test::goToItem(id));
     for (QChar letter : letters) {
         const size_t n = size_t(letter.unicode() - u'a');
@@ -107,7 +112,8 @@ void answer(int id, const QString& letters) {
 }
 
 // The answers of the graded exam below: 5 of 8 correct.
-void answerExamA() {
+void answerExamA()
+{
     answer(1, "b");   // correct
     answer(2, "b");   // wrong
     answer(3, "ace"); // correct
@@ -122,13 +128,15 @@ const char* const kExamATitle = "Kim Lee,  Dorvale 4.0,  Practice Exam A";
 const char* const kExamAScore = "Passing Score: 850   Your Score: 625   Grade: Fail";
 
 // Grades with the confirmation answered OK and runs inside on the score window.
-void grade(std::function<void()> inside) {
+void grade(std::function<void()> inside)
+{
     test::onNextModal([inside](QWidget*) { inside(); });
     MessageBox::setNextAnswer(QMessageBox::Ok);
     clickButton(TestForm->GradeButton);
 }
 
-void viewAnswers() {
+void viewAnswers()
+{
     clickButton(ScoreForm->BitBtn1);
 }
 
@@ -139,7 +147,8 @@ struct SetPoint {
 };
 
 // The points of a series as its bar sets hold them: set i carries point i in category i.
-QList<SetPoint> seriesPoints(QHorizontalStackedBarSeries* series) {
+QList<SetPoint> seriesPoints(QHorizontalStackedBarSeries* series)
+{
     QList<SetPoint> points;
     const QList<QBarSet*> sets = series->barSets();
     for (int i = 0; i < sets.size(); ++i) {
@@ -153,21 +162,24 @@ QList<SetPoint> seriesPoints(QHorizontalStackedBarSeries* series) {
 }
 
 // A category label as the axis shows it, without its markup.
-QString plainCategory(QString category) {
+QString plainCategory(QString category)
+{
     category.replace("<br>", " ");
     category.replace("&nbsp;", " ");
     category.remove(QRegularExpression("<[^>]*>"));
     return category;
 }
 
-QString bankNote(int id) {
+QString bankNote(int id)
+{
     data::Table bank(QString::fromLatin1(data::kSessionName), "dorvale.DAT");
     bank.open();
     bank.setRecNo(id);
     return bank.asString("U_MEMO");
 }
 
-QString pdfText(const QString& path, const QStringList& options = {"-layout"}) {
+QString pdfText(const QString& path, const QStringList& options = {"-layout"})
+{
     QProcess p;
     p.start("pdftotext", options + QStringList{path, "-"});
     p.waitForFinished(20000);
@@ -175,7 +187,8 @@ QString pdfText(const QString& path, const QStringList& options = {"-layout"}) {
 }
 
 // Prints to path in place of the print dialog.
-void printToPdf(const QString& path) {
+void printToPdf(const QString& path)
+{
     platform::ReportPrinter::setDialogHook([path](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
@@ -184,7 +197,8 @@ void printToPdf(const QString& path) {
 }
 
 // Types into the note memo as the user does; text may hold any character.
-void typeNote(const QString& text) {
+void typeNote(const QString& text)
+{
     platform::TDBMemo* memo = NoteForm->DBMemo1;
     memo->setFocus();
     bool plain = text.size() < 200;
@@ -197,7 +211,8 @@ void typeNote(const QString& text) {
 }
 
 // The child process of the kill test: saves a note and waits to be killed.
-int saveNoteAndWait(const QString& dir, int id, const QString& note) {
+int saveNoteAndWait(const QString& dir, int id, const QString& note)
+{
     test::initEnvironment();
     createForms();
     QDir::setCurrent(dir);
@@ -228,7 +243,8 @@ private:
 
     QString outPath(const QString& name) const { return out_.filePath(name); }
 
-    void startExamA() {
+    void startExamA()
+    {
         TestForm->FCandidateName.clear();
         test::startExam(TestForm->ExamActions[0]);
         TestForm->FCandidateName = "Kim Lee";
@@ -237,7 +253,8 @@ private:
     }
 
     // A graded exam A in review mode.
-    void reviewExamA() {
+    void reviewExamA()
+    {
         STEP(startExamA());
         STEP(answerExamA());
         grade([] { viewAnswers(); });
@@ -245,7 +262,8 @@ private:
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         test::initEnvironment();
         forms_ = std::make_unique<test::FormsFixture>(fixtureItems());
         TestForm->show();
@@ -253,7 +271,8 @@ private slots:
 
     void cleanupTestCase() { forms_.reset(); }
 
-    void cleanup() {
+    void cleanup()
+    {
         QVERIFY(test::noModalLeft());
         platform::ReportPrinter::setDialogHook({});
         if (TestForm->FMode != 0)
@@ -264,7 +283,8 @@ private slots:
 
     // ---- scoring ---------------------------------------------------------------------------
 
-    void scoring_data() {
+    void scoring_data()
+    {
         // rows: section, items, correct items of that section
         QTest::addColumn<QList<QList<int>>>("rows");
         QTest::addColumn<double>("score");
@@ -314,7 +334,8 @@ private slots:
             << QList<QList<int>>{} << 0.0 << "Fail" << 0 << none6 << zero6;
     }
 
-    void scoring() {
+    void scoring()
+    {
         QFETCH(QList<QList<int>>, rows);
         QFETCH(double, score);
         QFETCH(QString, grade);
@@ -375,7 +396,8 @@ private slots:
 
     // ---- the grade command and the score window --------------------------------------------
 
-    void cancelledGradingLeavesTheExam() {
+    void cancelledGradingLeavesTheExam()
+    {
         STEP(startExamA());
         answer(1, "b");
         MessageBox::setNextAnswer(QMessageBox::Cancel);
@@ -394,7 +416,8 @@ private slots:
         QVERIFY(!ScoreForm->isVisible());
     }
 
-    void gradedExamShowsTheScoreWindow() {
+    void gradedExamShowsTheScoreWindow()
+    {
         STEP(startExamA());
         STEP(answerExamA());
         QString heading, total, title, caption;
@@ -462,7 +485,8 @@ private slots:
         QVERIFY(!TestForm->Timer1->enabled());
     }
 
-    void scoreReportInReviewShowsTheSameResults() {
+    void scoreReportInReviewShowsTheSameResults()
+    {
         STEP(reviewExamA());
         clickButton(TestForm->NextButton);
         clickButton(TestForm->NextButton);
@@ -492,7 +516,8 @@ private slots:
         QCOMPARE(TestForm->dtCurrentSet->recNo(), 1); // back to item 1
     }
 
-    void exitExamFromTheScoreWindow() {
+    void exitExamFromTheScoreWindow()
+    {
         STEP(startExamA());
         grade([] {
             MessageBox::setNextAnswer(QMessageBox::Yes);
@@ -508,7 +533,8 @@ private slots:
                  QString("Passing Score: 850   Your Score: 0   Grade: Fail"));
     }
 
-    void timeExpiryLeadsToGrading() {
+    void timeExpiryLeadsToGrading()
+    {
         QDateTime now = QDateTime::currentDateTime();
         TestForm->Timer1->setClock([&] { return now; });
         test::startExam(TestForm->ExamActions[0], [] { NameForm->SpinEdit1->setValue(1); });
@@ -528,7 +554,8 @@ private slots:
 
     // ---- the printed score report ----------------------------------------------------------
 
-    void reportPageLayout_data() {
+    void reportPageLayout_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("rect");  // height 0: one line of text, or a rule
         QTest::addColumn<QString>("font"); // "size bold italic"
@@ -558,7 +585,8 @@ private slots:
         row("ppLabel6", {128.059, footer + 2.381, 54.504, 0}, "9", right, legalNotice());
     }
 
-    void reportPageLayout() {
+    void reportPageLayout()
+    {
         QFETCH(QString, name);
         QFETCH(QRectF, rect);
         QFETCH(QString, font);
@@ -599,7 +627,8 @@ private slots:
         }
     }
 
-    void reportPrintsToPdf() {
+    void reportPrintsToPdf()
+    {
         STEP(reviewExamA());
         const QString first = outPath("score1.pdf");
         const QString second = outPath("score2.pdf");
@@ -664,7 +693,8 @@ private slots:
                  qPrintable(QString::number(scoreWord.top())));
     }
 
-    void printingCancelledOrFailedChangesNothing() {
+    void printingCancelledOrFailedChangesNothing()
+    {
         STEP(reviewExamA());
         const QString failing = outPath("no such folder/score.pdf");
         QString errorAfterCancel, errorAfterFailure, labelAfter;
@@ -707,7 +737,8 @@ private slots:
 
     // ---- items review ----------------------------------------------------------------------
 
-    void reviewEntries_data() {
+    void reviewEntries_data()
+    {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("choices"); // the answer sheet entry's selected letters
         QTest::addColumn<bool>("marked");
@@ -732,7 +763,8 @@ private slots:
             << 3 << "abcdef" << false << true << "ABCDEF" << int(TReviewForm::Complete);
     }
 
-    void reviewEntries() {
+    void reviewEntries()
+    {
         QFETCH(int, mode);
         QFETCH(QString, choices);
         QFETCH(bool, marked);
@@ -778,7 +810,8 @@ private slots:
         QCOMPARE(ReviewForm->windowTitle(), QString("Items Review"));
     }
 
-    void reviewShowsAnswersAsClicked() {
+    void reviewShowsAnswersAsClicked()
+    {
         // A multiple-response item whose only choice was cleared again is incomplete.
         STEP(startExamA());
         answer(4, "b");
@@ -804,7 +837,8 @@ private slots:
         QCOMPARE(captions[r3 - 1], QString::number(r3) + "  CE");
     }
 
-    void goingToAnItem_data() {
+    void goingToAnItem_data()
+    {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("how"); // "go", "double click", "return"
         QTest::newRow("exam, go button") << 1 << "go";
@@ -814,7 +848,8 @@ private slots:
         QTest::newRow("review, return") << 3 << "return";
     }
 
-    void goingToAnItem() {
+    void goingToAnItem()
+    {
         QFETCH(int, mode);
         QFETCH(QString, how);
         if (mode == 3)
@@ -853,7 +888,8 @@ private slots:
         QVERIFY(!goEnabled);
     }
 
-    void reviewIconsAreDrawn() {
+    void reviewIconsAreDrawn()
+    {
         // Four different pictures: a white square in a black frame, the symbol in its colour.
         QList<QImage> images;
         for (const QIcon& icon : ReviewForm->ImageList1)
@@ -881,7 +917,8 @@ private slots:
 
     // ---- item notes ------------------------------------------------------------------------
 
-    void noteComesBackInTheNextExam() {
+    void noteComesBackInTheNextExam()
+    {
         STEP(startExamA());
         QVERIFY(test::goToItem(4));
         QString label;
@@ -926,14 +963,16 @@ private slots:
         QCOMPARE(otherMemo, QString());
     }
 
-    void unsavedNoteIsDropped_data() {
+    void unsavedNoteIsDropped_data()
+    {
         QTest::addColumn<QString>("how"); // "exit", "cancel", "close box"
         QTest::newRow("exit") << "exit";
         QTest::newRow("cancel") << "cancel";
         QTest::newRow("close box") << "close box";
     }
 
-    void unsavedNoteIsDropped() {
+    void unsavedNoteIsDropped()
+    {
         QFETCH(QString, how);
         STEP(startExamA());
         QVERIFY(test::goToItem(6));
@@ -986,11 +1025,11 @@ private slots:
         QCOMPARE(bankNote(6), QString());
     }
 
-    void anyNoteSavesIntact_data() {
+    void anyNoteSavesIntact_data()
+    {
         QTest::addColumn<QString>("note");
-        QTest::newRow("scripts and emoji")
-            << QString::fromUtf8(
-                   "Ελληνικά, русский, 日本語, עברית, العربية, e\u0301, 😀 \U0001F9EA, tab\tend");
+        QTest::newRow("scripts and emoji") << QString::fromUtf8(
+            "Ελληνικά, русский, 日本語, עברית, العربية, e\u0301, 😀 \U0001F9EA, tab\tend");
         QString big;
         for (int i = 0; big.size() < 1024 * 1024; ++i)
             big += QString("Line %1 of a long note: ünïcödé and plain text to fill a megabyte.\n")
@@ -1000,7 +1039,8 @@ private slots:
             << QString::fromUtf8("one\u00a0word\u2028next line");
     }
 
-    void anyNoteSavesIntact() {
+    void anyNoteSavesIntact()
+    {
         QFETCH(QString, note);
         STEP(startExamA());
         QVERIFY(test::goToItem(7));
@@ -1025,7 +1065,8 @@ private slots:
         QCOMPARE(shownNote, note);
     }
 
-    void lockedBankKeepsTheNoteUnsaved() {
+    void lockedBankKeepsTheNoteUnsaved()
+    {
         STEP(startExamA());
         QVERIFY(test::goToItem(8));
         QProcess helper;
@@ -1056,7 +1097,8 @@ private slots:
         QCOMPARE(bankNote(8), QString("Written while the bank was locked."));
     }
 
-    void noteSurvivesARestart() {
+    void noteSurvivesARestart()
+    {
         STEP(startExamA());
         QVERIFY(test::goToItem(5));
         test::onNextModal([](QWidget*) {
@@ -1082,7 +1124,8 @@ private slots:
         QCOMPARE(memo, QString("Before the restart."));
     }
 
-    void noteSurvivesAKill() {
+    void noteSurvivesAKill()
+    {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
                     {"--save-note-and-wait", QDir::currentPath(), "1", "Saved, then killed."});
@@ -1100,7 +1143,8 @@ private slots:
 
     // ---- item printout ---------------------------------------------------------------------
 
-    void itemPrintout_data() {
+    void itemPrintout_data()
+    {
         QTest::addColumn<int>("id");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("two choices")
@@ -1140,7 +1184,8 @@ private slots:
                    "Explanation 8"};
     }
 
-    void itemPrintout() {
+    void itemPrintout()
+    {
         QFETCH(int, id);
         QFETCH(QStringList, lines);
         STEP(startExamA());
@@ -1166,7 +1211,8 @@ private slots:
             QVERIFY2(text.contains(expected), qPrintable(expected + " not in:\n" + text));
     }
 
-    void longItemGrowsWithinThePage() {
+    void longItemGrowsWithinThePage()
+    {
         test::startExam(TestForm->ExamActions[1]);
         QVERIFY(test::goToItem(9));
         printToPdf(outPath("long.pdf"));
@@ -1195,7 +1241,8 @@ private slots:
         QCOMPARE(cut.item("ppLine2").rect.width(), 0.0);
     }
 
-    void printDialogChoicesStayForTheRun() {
+    void printDialogChoicesStayForTheRun()
+    {
         STEP(startExamA());
         const QString pdf = outPath("kept.pdf");
         platform::ReportPrinter::setDialogHook([&](QPrinter& printer) {
@@ -1225,7 +1272,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     if (argc == 5 && QByteArray(argv[1]) == "--save-note-and-wait")
         return saveNoteAndWait(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),

@@ -55,7 +55,8 @@ struct Fixture {
     QList<qint64> dropped;
 };
 
-Fixture fixture(const QString& name) {
+Fixture fixture(const QString& name)
+{
     if (name == QLatin1String("one"))
         return {{{1, false}, {1, false}, {4, true}}, {1, 2}};
     if (name == QLatin1String("two"))
@@ -63,12 +64,14 @@ Fixture fixture(const QString& name) {
     return {};
 }
 
-std::unique_ptr<data::Table> userSetTable() {
+std::unique_ptr<data::Table> userSetTable()
+{
     return std::make_unique<data::Table>(QString::fromLatin1(data::kSessionName),
                                          QString::fromLatin1(data::kUserSetFile));
 }
 
-void writeUserSet(const Fixture& f) {
+void writeUserSet(const Fixture& f)
+{
     auto table = userSetTable();
     table->open();
     for (qsizetype i = 0; i < f.seeds.size(); ++i) {
@@ -95,7 +98,8 @@ void writeUserSet(const Fixture& f) {
 }
 
 // The user question set as it is on file: every item's fields by identifier.
-QMap<qint64, QVariantMap> readUserSet() {
+QMap<qint64, QVariantMap> readUserSet()
+{
     auto table = userSetTable();
     table->open();
     QMap<qint64, QVariantMap> items;
@@ -109,53 +113,64 @@ QMap<qint64, QVariantMap> readUserSet() {
     return items;
 }
 
-QString panel(int index) {
+QString panel(int index)
+{
     return SamplerForm->StatusBar1->panelText(index);
 }
-QString header() {
+QString header()
+{
     return SamplerForm->fcLabel4->text();
 }
-TableState state() {
+TableState state()
+{
     return DM->dtUserSet->state();
 }
-int currentId() {
+int currentId()
+{
     return DM->dtUserSet->asInteger(QStringLiteral("Q_ID"));
 }
 
-QWidget* toolButton(QAction* action) {
+QWidget* toolButton(QAction* action)
+{
     return SamplerForm->ToolBar1->widgetForAction(action);
 }
 
-void click(QWidget* widget) {
+void click(QWidget* widget)
+{
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-void showPage(QWidget* page) {
+void showPage(QWidget* page)
+{
     QTabBar* tabs = SamplerForm->PageControl1->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {},
                       tabs->tabRect(SamplerForm->PageControl1->indexOf(page)).center());
 }
 
-void chooseMenu(QMenu* menu, QAction* entry) {
+void chooseMenu(QMenu* menu, QAction* entry)
+{
     QMenuBar* bar = SamplerForm->MainMenu1;
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
     QVERIFY(menu->isVisible());
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
-void clickSection(int row) {
+void clickSection(int row)
+{
     QListWidget* list = SamplerForm->ListBox1;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
 
-void clickTreeEntry(int row) {
+void clickTreeEntry(int row)
+{
     platform::TfcDBTreeView* tree = SamplerForm->fcDBTreeView1;
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                       tree->visualItemRect(tree->topLevelItem(row)).center());
 }
 
-QStringList treeLabels() {
+QStringList treeLabels()
+{
     QStringList labels;
     for (int row = 0; row < SamplerForm->fcDBTreeView1->topLevelItemCount(); ++row)
         labels << SamplerForm->fcDBTreeView1->topLevelItem(row)->text(0);
@@ -163,7 +178,8 @@ QStringList treeLabels() {
 }
 
 // One thing the user does in the sampler, by name.
-void perform(const QString& step) {
+void perform(const QString& step)
+{
     TSamplerForm* f = SamplerForm;
     if (step == QLatin1String("add")) {
         click(toolButton(f->AddAct));
@@ -207,14 +223,16 @@ void perform(const QString& step) {
     }
 }
 
-void performAll(const QStringList& steps) {
+void performAll(const QStringList& steps)
+{
     for (const QString& step : steps)
         perform(step);
 }
 
 // Opens the sampler through the main window's button and runs body while it is open. Whatever
 // body did, the sampler is closed afterwards with the exit question confirmed.
-void withSampler(const std::function<void()>& body) {
+void withSampler(const std::function<void()>& body)
+{
     bool ran = false;
     test::onNextModal([&](QWidget* modal) {
         ran = true;
@@ -240,7 +258,8 @@ private:
     bool readOnly_ = false;
 
     // Another program takes the user question set for itself until release().
-    void holdUserSet() {
+    void holdUserSet()
+    {
         holder_ = std::make_unique<QProcess>();
         holder_->start(QStringLiteral(DORVALE_TEST_BIN "/tablehelper"),
                        {QStringLiteral("hold"), dir_->path(), QLatin1String(data::kUserSetFile),
@@ -249,7 +268,8 @@ private:
             qFatal("tablehelper did not answer");
     }
 
-    void release() {
+    void release()
+    {
         if (!holder_)
             return;
         holder_->kill();
@@ -259,7 +279,8 @@ private:
 
     // The user question set and its folder become read-only; false when this user can write
     // them all the same (as root can).
-    bool makeUserSetReadOnly() {
+    bool makeUserSetReadOnly()
+    {
         const QString file = dir_->filePath(QLatin1String(data::kUserSetFile));
         QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
@@ -273,7 +294,8 @@ private:
         return true;
     }
 
-    void makeUserSetWritable() {
+    void makeUserSetWritable()
+    {
         if (!readOnly_)
             return;
         const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
@@ -284,7 +306,8 @@ private:
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         test::initEnvironment();
         createForms();
         MainForm->show();
@@ -292,7 +315,8 @@ private slots:
 
     void cleanupTestCase() { destroyForms(); }
 
-    void init() {
+    void init()
+    {
         dir_ = std::make_unique<QTemporaryDir>();
         test::writeTables(dir_->path(), {test::item(1, 1, 1, QStringLiteral("a"))});
         QDir::setCurrent(dir_->path());
@@ -303,7 +327,8 @@ private slots:
         platform::ErrorBox::clearLast();
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         release();
         makeUserSetWritable();
         QVERIFY(test::noModalLeft());
@@ -313,7 +338,8 @@ private slots:
 
     // ---- states -------------------------------------------------------------------------------
 
-    void editingStateFollowsTheTable_data() {
+    void editingStateFollowsTheTable_data()
+    {
         QTest::addColumn<QString>("set");
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("event");
@@ -354,7 +380,8 @@ private slots:
         // clang-format on
     }
 
-    void editingStateFollowsTheTable() {
+    void editingStateFollowsTheTable()
+    {
         QFETCH(QString, set);
         QFETCH(QStringList, before);
         QFETCH(QString, event);
@@ -384,14 +411,16 @@ private slots:
         });
     }
 
-    void closingDropsTheUnsavedItemAndEnablesTheActions_data() {
+    void closingDropsTheUnsavedItemAndEnablesTheActions_data()
+    {
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("adding") << QStringList{"add", "type"};
         QTest::newRow("editing") << QStringList{"edit", "type"};
         QTest::newRow("typed into") << QStringList{"type"};
     }
 
-    void closingDropsTheUnsavedItemAndEnablesTheActions() {
+    void closingDropsTheUnsavedItemAndEnablesTheActions()
+    {
         QFETCH(QStringList, steps);
         writeUserSet(fixture(QStringLiteral("two")));
         const auto before = readUserSet();
@@ -417,7 +446,8 @@ private slots:
 
     // ---- status display -----------------------------------------------------------------------
 
-    void statusDisplay_data() {
+    void statusDisplay_data()
+    {
         // "=" stands for the text the panel had before the last step.
         QTest::addColumn<QString>("set");
         QTest::addColumn<QStringList>("steps");
@@ -445,7 +475,8 @@ private slots:
         // clang-format on
     }
 
-    void statusDisplay() {
+    void statusDisplay()
+    {
         QFETCH(QString, set);
         QFETCH(QStringList, steps);
         QFETCH(QString, first);
@@ -480,7 +511,8 @@ private slots:
         });
     }
 
-    void browseDisplayShowsTheItem_data() {
+    void browseDisplayShowsTheItem_data()
+    {
         QTest::addColumn<int>("section");
         QTest::addColumn<QVariant>("type");
         QTest::addColumn<int>("selectedRow");
@@ -491,7 +523,8 @@ private slots:
         QTest::newRow("section out of range") << 9 << QVariant(true) << -1 << "Multiple responces";
     }
 
-    void browseDisplayShowsTheItem() {
+    void browseDisplayShowsTheItem()
+    {
         QFETCH(int, section);
         QFETCH(QVariant, type);
         QFETCH(int, selectedRow);
@@ -517,7 +550,8 @@ private slots:
         });
     }
 
-    void emptySetShowsNoSectionAndSavesNone() {
+    void emptySetShowsNoSectionAndSavesNone()
+    {
         writeUserSet({});
         withSampler([&] {
             TSamplerForm* f = SamplerForm;
@@ -536,7 +570,8 @@ private slots:
 
     // ---- automatic editing --------------------------------------------------------------------
 
-    void typingStartsAnEditAndKeepsEveryKeystroke_data() {
+    void typingStartsAnEditAndKeepsEveryKeystroke_data()
+    {
         QTest::addColumn<QString>("set");
         QTest::addColumn<QString>("control");
         QTest::addColumn<TableState>("editing");
@@ -556,7 +591,8 @@ private slots:
                                               << "DBCheckBox1" << TableState::Insert;
     }
 
-    void typingStartsAnEditAndKeepsEveryKeystroke() {
+    void typingStartsAnEditAndKeepsEveryKeystroke()
+    {
         QFETCH(QString, set);
         QFETCH(QString, control);
         QFETCH(TableState, editing);
@@ -607,13 +643,15 @@ private slots:
             QCOMPARE(items[id].value(field).toString(), shown.toString());
     }
 
-    void movingOnPostsTypedFieldsButNotTypeOrSection_data() {
+    void movingOnPostsTypedFieldsButNotTypeOrSection_data()
+    {
         QTest::addColumn<QString>("move");
         QTest::newRow("navigator") << "next";
         QTest::newRow("tree") << "tree";
     }
 
-    void movingOnPostsTypedFieldsButNotTypeOrSection() {
+    void movingOnPostsTypedFieldsButNotTypeOrSection()
+    {
         QFETCH(QString, move);
         writeUserSet(fixture(QStringLiteral("two")));
         QString typed;
@@ -638,7 +676,8 @@ private slots:
         QCOMPARE(item.value("Q_TYPE").toInt(), 1);
     }
 
-    void itemWithNothingTypedIsDroppedOnMoving_data() {
+    void itemWithNothingTypedIsDroppedOnMoving_data()
+    {
         QTest::addColumn<QString>("set");
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("section chosen, navigator")
@@ -648,7 +687,8 @@ private slots:
             << "none" << QStringList{"choose section", "next"};
     }
 
-    void itemWithNothingTypedIsDroppedOnMoving() {
+    void itemWithNothingTypedIsDroppedOnMoving()
+    {
         QFETCH(QString, set);
         QFETCH(QStringList, steps);
         writeUserSet(fixture(set));
@@ -663,7 +703,8 @@ private slots:
         });
     }
 
-    void newItemTakesOverTypeAndSection_data() {
+    void newItemTakesOverTypeAndSection_data()
+    {
         QTest::addColumn<QString>("set");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("section");
@@ -676,7 +717,8 @@ private slots:
         QTest::newRow("empty set, typed first") << "none" << QStringList{"type", "save"} << 0 << 0;
     }
 
-    void newItemTakesOverTypeAndSection() {
+    void newItemTakesOverTypeAndSection()
+    {
         QFETCH(QString, set);
         QFETCH(QStringList, steps);
         QFETCH(int, section);
@@ -693,7 +735,8 @@ private slots:
         QCOMPARE(item.value("Q_TYPE").toInt(), type);
     }
 
-    void typeTypedOverIsLeftAlone() {
+    void typeTypedOverIsLeftAlone()
+    {
         writeUserSet(fixture(QStringLiteral("one"))); // item 3 is multiple response
         withSampler([&] {
             perform(QStringLiteral("edit"));
@@ -710,7 +753,8 @@ private slots:
 
     // ---- keyboard -----------------------------------------------------------------------------
 
-    void enterSavesAndEscapeCancelsInAChoiceEdit_data() {
+    void enterSavesAndEscapeCancelsInAChoiceEdit_data()
+    {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("saved");
@@ -721,7 +765,8 @@ private slots:
         QTest::newRow("typed into, Enter") << "" << int(Qt::Key_Enter) << true;
     }
 
-    void enterSavesAndEscapeCancelsInAChoiceEdit() {
+    void enterSavesAndEscapeCancelsInAChoiceEdit()
+    {
         QFETCH(QString, start);
         QFETCH(int, key);
         QFETCH(bool, saved);
@@ -747,7 +792,8 @@ private slots:
         QCOMPARE(q3.filter(QStringLiteral("by key")).size(), saved ? 1 : 0);
     }
 
-    void enterDoesNothingWhileBrowsing() {
+    void enterDoesNothingWhileBrowsing()
+    {
         writeUserSet(fixture(QStringLiteral("two")));
         const QByteArray bytes = test::fileBytes(dir_->filePath(QLatin1String(data::kUserSetFile)));
         withSampler([&] {
@@ -762,7 +808,8 @@ private slots:
 
     // ---- questions ----------------------------------------------------------------------------
 
-    void questionsGuardDeleteEmptyAndExit_data() {
+    void questionsGuardDeleteEmptyAndExit_data()
+    {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("kind");
@@ -793,7 +840,8 @@ private slots:
             << "close" << int(QMessageBox::Cancel) << confirm << exit << 2 << true;
     }
 
-    void questionsGuardDeleteEmptyAndExit() {
+    void questionsGuardDeleteEmptyAndExit()
+    {
         QFETCH(QString, command);
         QFETCH(int, answer);
         QFETCH(int, kind);
@@ -827,7 +875,8 @@ private slots:
 
     // ---- identifiers --------------------------------------------------------------------------
 
-    void everyItemGetsAnIdentifierNeverUsedBefore() {
+    void everyItemGetsAnIdentifierNeverUsedBefore()
+    {
         writeUserSet(fixture(QStringLiteral("two"))); // items 3 and 5; 1, 2 and 4 were deleted
         auto addItem = [](const QString& text) {
             perform(QStringLiteral("add"));
@@ -856,7 +905,8 @@ private slots:
         QCOMPARE(items[9].value("Q_TEXT").toString(), QStringLiteral("ninth"));
     }
 
-    void clickingATreeEntryMakesItsItemCurrent() {
+    void clickingATreeEntryMakesItsItemCurrent()
+    {
         writeUserSet(fixture(QStringLiteral("two")));
         withSampler([&] {
             clickTreeEntry(1);
@@ -870,7 +920,8 @@ private slots:
 
     // ---- faults -------------------------------------------------------------------------------
 
-    void refusedItemStaysForAnotherSave_data() {
+    void refusedItemStaysForAnotherSave_data()
+    {
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("afterwards");
@@ -899,7 +950,8 @@ private slots:
                                                          << "save" << readOnly;
     }
 
-    void refusedItemStaysForAnotherSave() {
+    void refusedItemStaysForAnotherSave()
+    {
         QFETCH(QString, cause);
         QFETCH(QString, start);
         QFETCH(QString, afterwards);
@@ -953,7 +1005,8 @@ private slots:
 
     // ---- window -------------------------------------------------------------------------------
 
-    void choiceEditsEndTenPixelsShortOfTheRightEdge_data() {
+    void choiceEditsEndTenPixelsShortOfTheRightEdge_data()
+    {
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("pageShown");
         QTest::newRow("widened on the choices page") << 900 << true;
@@ -961,7 +1014,8 @@ private slots:
         QTest::newRow("back to the smallest width") << 646 << true;
     }
 
-    void choiceEditsEndTenPixelsShortOfTheRightEdge() {
+    void choiceEditsEndTenPixelsShortOfTheRightEdge()
+    {
         QFETCH(int, width);
         QFETCH(bool, pageShown);
         writeUserSet({});
@@ -981,7 +1035,8 @@ private slots:
         });
     }
 
-    void aboutShowsTheAboutWindow() {
+    void aboutShowsTheAboutWindow()
+    {
         writeUserSet({});
         withSampler([&] {
             QWidget* shown = nullptr;

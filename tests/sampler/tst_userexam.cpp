@@ -32,8 +32,8 @@ namespace {
 struct UserItem {
     QString question;
     QStringList choices;
-    QString key;  // letters of the correct choices
-    int section;  // 0: none chosen
+    QString key; // letters of the correct choices
+    int section; // 0: none chosen
 };
 
 void typeInto(QWidget* field, const QString& text)
@@ -51,10 +51,12 @@ void writeItem(const UserItem& item)
     s->ComboBox1->setCurrentIndex(item.key.size() > 1 ? 1 : 0);
     if (item.section > 0) {
         QListWidgetItem* entry = s->ListBox1->item(item.section - 1);
-        QTest::mouseClick(s->ListBox1->viewport(), Qt::LeftButton, {}, s->ListBox1->visualItemRect(entry).center());
+        QTest::mouseClick(s->ListBox1->viewport(), Qt::LeftButton, {},
+                          s->ListBox1->visualItemRect(entry).center());
     }
     s->PageControl1->setCurrentWidget(s->TabSheet3);
-    platform::TDBEdit* edits[] = {s->DBEdit2, s->DBEdit3, s->DBEdit4, s->DBEdit5, s->DBEdit6, s->DBEdit7};
+    platform::TDBEdit* edits[] = {s->DBEdit2, s->DBEdit3, s->DBEdit4,
+                                  s->DBEdit5, s->DBEdit6, s->DBEdit7};
     platform::TDBCheckBox* boxes[] = {s->DBCheckBox1, s->DBCheckBox2, s->DBCheckBox3,
                                       s->DBCheckBox4, s->DBCheckBox5, s->DBCheckBox6};
     for (int i = 0; i < item.choices.size(); ++i) {
@@ -89,9 +91,14 @@ private slots:
         // over the section shown before Add.
         const QList<UserItem> items = {
             {"An item of my own without a section.", {"Yes", "No"}, "b", 0},
-            {"Which tool creates a stripe set with parity?", {"Disk Administrator", "Server Manager", "Event Viewer"}, "a", 2},
+            {"Which tool creates a stripe set with parity?",
+             {"Disk Administrator", "Server Manager", "Event Viewer"},
+             "a",
+             2},
             {"Which two groups exist on every domain controller? Choose two.",
-             {"Account Operators", "Power Users", "Server Operators", "Domain Guests Local"}, "ac", 3},
+             {"Account Operators", "Power Users", "Server Operators", "Domain Guests Local"},
+             "ac",
+             3},
         };
         // Writing them in the sampler, opened from the main window.
         test::onNextModal([&](QWidget*) {

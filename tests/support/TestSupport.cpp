@@ -5,14 +5,14 @@
 #include "exam/TestUnit.h"
 #include "platform/MessageBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QAction>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace dorvale::test {
@@ -47,7 +47,10 @@ void onNextModal(std::function<void(QWidget*)> action, int timeoutMs)
     timer->start();
 }
 
-bool noModalLeft() { return QApplication::activeModalWidget() == nullptr; }
+bool noModalLeft()
+{
+    return QApplication::activeModalWidget() == nullptr;
+}
 
 bank::Item item(int id, int exam, int section, const QString& key, int choices,
                 const QString& question)
@@ -90,9 +93,15 @@ FormsFixture::FormsFixture(const QList<bank::Item>& items)
     QDir::setCurrent(dir_);
 }
 
-FormsFixture::~FormsFixture() { destroyForms(); }
+FormsFixture::~FormsFixture()
+{
+    destroyForms();
+}
 
-QString FormsFixture::path(const QString& name) const { return QDir(dir_).filePath(name); }
+QString FormsFixture::path(const QString& name) const
+{
+    return QDir(dir_).filePath(name);
+}
 
 void FormsFixture::addFixtureFile(const QString& name) const
 {

@@ -10,12 +10,12 @@
 #include "exam/AnswerSheet.h"
 #include "exam/NameUnit.h"
 #include "exam/TestUnit.h"
-#include "platform/DBControls.h"
 #include "platform/ControlFont.h"
+#include "platform/DBControls.h"
 #include "platform/MessageBox.h"
+#include "platform/ReportPrinter.h"
 #include "platform/TURLLabel.h"
 #include "platform/WrapLabel.h"
-#include "platform/ReportPrinter.h"
 #include "results/NoteUnit.h"
 #include "results/ReviewUnit.h"
 #include "results/ScoreUnit.h"
@@ -92,12 +92,18 @@ int main(int argc, char** argv)
     QStringList wanted = app.arguments().mid(2);
 
     const std::vector<std::pair<QString, std::function<void()>>> shots = {
-        {QStringLiteral("main"), [] { MainForm->show(); save(MainForm, QStringLiteral("main")); }},
-        {QStringLiteral("start"), [] {
+        {QStringLiteral("main"),
+         [] {
+             MainForm->show();
+             save(MainForm, QStringLiteral("main"));
+         }},
+        {QStringLiteral("start"),
+         [] {
              TestForm->show();
              save(TestForm, QStringLiteral("start"));
          }},
-        {QStringLiteral("candidate"), [] {
+        {QStringLiteral("candidate"),
+         [] {
              test::onNextModal([](QWidget* modal) {
                  save(modal, QStringLiteral("candidate"));
                  NameForm->BitBtn2->click();
@@ -105,7 +111,8 @@ int main(int argc, char** argv)
              TestForm->show();
              TestForm->RandAct->trigger();
          }},
-        {QStringLiteral("exam"), [] {
+        {QStringLiteral("exam"),
+         [] {
              TestForm->show();
              startExam(1);
              save(TestForm, QStringLiteral("exam1"));
@@ -114,7 +121,8 @@ int main(int argc, char** argv)
                  save(TestForm, QStringLiteral("exam%1").arg(i + 2));
              }
          }},
-        {QStringLiteral("options"), [] {
+        {QStringLiteral("options"),
+         [] {
              test::onNextModal([](QWidget* modal) {
                  const char* pages[] = {"options-learn", "options-calculator", "options-timer"};
                  for (int page = 0; page < 3; ++page) {
@@ -133,7 +141,8 @@ int main(int argc, char** argv)
              TestForm->show();
              TestForm->Preferences1->trigger();
          }},
-        {QStringLiteral("exam-fonts"), [] {
+        {QStringLiteral("exam-fonts"),
+         [] {
              // The three fonts as the Options dialog sets them, and Learn Now shown.
              platform::ControlFont(TestForm->QText)
                  .assign(QFont(QStringLiteral("DejaVu Serif"), 14, QFont::Bold), QColor(128, 0, 0));
@@ -148,7 +157,8 @@ int main(int argc, char** argv)
              TestForm->LearnButton->click();
              save(TestForm, QStringLiteral("exam-fonts"));
          }},
-        {QStringLiteral("about"), [] {
+        {QStringLiteral("about"),
+         [] {
              test::onNextModal([](QWidget* modal) {
                  save(modal, QStringLiteral("about"));
                  // The pointer comes into the window and rests on the link.
@@ -164,7 +174,8 @@ int main(int argc, char** argv)
              TestForm->show();
              TestForm->About1->trigger();
          }},
-        {QStringLiteral("score"), [] {
+        {QStringLiteral("score"),
+         [] {
              TestForm->show();
              startExam(1);
              TestForm->FCandidateName = QStringLiteral("Alex Morgan");
@@ -179,7 +190,8 @@ int main(int argc, char** argv)
              save(TestForm, QStringLiteral("score-review"));
              TestForm->CloseCurrentExam();
          }},
-        {QStringLiteral("review"), [] {
+        {QStringLiteral("review"),
+         [] {
              TestForm->show();
              startExam(2);
              answerSome();
@@ -197,7 +209,8 @@ int main(int argc, char** argv)
              TestForm->Button1->click();
              TestForm->CloseCurrentExam();
          }},
-        {QStringLiteral("note"), [] {
+        {QStringLiteral("note"),
+         [] {
              TestForm->show();
              startExam(3);
              test::onNextModal([](QWidget* modal) {
@@ -210,7 +223,8 @@ int main(int argc, char** argv)
              TestForm->NoteButton->click();
              TestForm->CloseCurrentExam();
          }},
-        {QStringLiteral("itemprint"), [] {
+        {QStringLiteral("itemprint"),
+         [] {
              TestForm->show();
              startExam(4);
              printTo(QStringLiteral("item-print"));

@@ -10,8 +10,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QMap>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,7 +23,8 @@ namespace {
 bank::Source sampleSource()
 {
     bank::Source source;
-    source.items << test::item(1, 1, 1, QStringLiteral("b")) << test::item(2, 2, 4, QStringLiteral("ac"), 6)
+    source.items << test::item(1, 1, 1, QStringLiteral("b"))
+                 << test::item(2, 2, 4, QStringLiteral("ac"), 6)
                  << test::item(3, 0, 6, QStringLiteral("a"), 2);
     source.items[1].pict1 = QStringLiteral("net.svg");
     source.items[1].question = QStringLiteral("Line one\n\nLine \"two\" \\ tab\t and \u00e9\u4e2d");
@@ -52,7 +53,8 @@ class BankToolTest : public QObject {
 private:
     QTemporaryDir dir_;
 
-    QString writeSourceFile(const bank::Source& source, const QString& name = QStringLiteral("bank.json"))
+    QString writeSourceFile(const bank::Source& source,
+                            const QString& name = QStringLiteral("bank.json"))
     {
         const QString path = dir_.filePath(name);
         QFile file(path);
@@ -82,18 +84,18 @@ private slots:
         QTest::addColumn<std::function<void(bank::Source&)>>("breakIt");
         QTest::addColumn<QString>("expected");
         using F = std::function<void(bank::Source&)>;
-        QTest::newRow("gap in Q_ID") << F([](bank::Source& s) { s.items[1].id = 5; })
-                                     << "item 5: Q_ID is 5 at position 2";
-        QTest::newRow("Q_ID from 0") << F([](bank::Source& s) { s.items[0].id = 0; })
-                                     << "item 0: Q_ID is 0 at position 1";
+        QTest::newRow("gap in Q_ID")
+            << F([](bank::Source& s) { s.items[1].id = 5; }) << "item 5: Q_ID is 5 at position 2";
+        QTest::newRow("Q_ID from 0")
+            << F([](bank::Source& s) { s.items[0].id = 0; }) << "item 0: Q_ID is 0 at position 1";
         QTest::newRow("exam 8") << F([](bank::Source& s) { s.items[0].exam = 8; })
                                 << "item 1: Q_EXAM_N is 8";
         QTest::newRow("exam -1") << F([](bank::Source& s) { s.items[2].exam = -1; })
                                  << "item 3: Q_EXAM_N is -1";
-        QTest::newRow("section 0") << F([](bank::Source& s) { s.items[0].section = 0; })
-                                   << "item 1: Q_SECT is 0";
-        QTest::newRow("section 7") << F([](bank::Source& s) { s.items[1].section = 7; })
-                                   << "item 2: Q_SECT is 7";
+        QTest::newRow("section 0")
+            << F([](bank::Source& s) { s.items[0].section = 0; }) << "item 1: Q_SECT is 0";
+        QTest::newRow("section 7")
+            << F([](bank::Source& s) { s.items[1].section = 7; }) << "item 2: Q_SECT is 7";
         QTest::newRow("single with two keys")
             << F([](bank::Source& s) { s.items[0].choices[0].correct = true; })
             << "item 1: Q_TYPE is single response, but 2 existing choices";
@@ -110,15 +112,15 @@ private slots:
         QTest::newRow("missing picture")
             << F([](bank::Source& s) { s.items[0].pict2 = QStringLiteral("none.png"); })
             << "item 1: PICT2 names 'none.png'";
-        QTest::newRow("seven choices")
-            << F([](bank::Source& s) { s.items[1].choices.append({QStringLiteral("g"), false}); })
-            << "item 2: it has 7 choices";
+        QTest::newRow("seven choices") << F([](bank::Source& s) {
+            s.items[1].choices.append({QStringLiteral("g"), false});
+        }) << "item 2: it has 7 choices";
         QTest::newRow("empty question")
             << F([](bank::Source& s) { s.items[0].question = QStringLiteral("  "); })
             << "item 1: Q_TEXT is empty";
-        QTest::newRow("line break in a choice") << F([](bank::Source& s) {
-            s.items[0].choices[0].text = QStringLiteral("two\nlines");
-        }) << "item 1: Q1 holds a line break";
+        QTest::newRow("line break in a choice")
+            << F([](bank::Source& s) { s.items[0].choices[0].text = QStringLiteral("two\nlines"); })
+            << "item 1: Q1 holds a line break";
     }
 
     void invariantFailuresNameItemAndField()
@@ -127,7 +129,8 @@ private slots:
         QFETCH(QString, expected);
         bank::Source source = sampleSource();
         breakIt(source);
-        const QStringList failures = bank::validate(source, dir_.filePath(QStringLiteral("pictures")));
+        const QStringList failures =
+            bank::validate(source, dir_.filePath(QStringLiteral("pictures")));
         QVERIFY2(failures.size() == 1 && failures[0].startsWith(expected),
                  qPrintable(failures.join(QLatin1Char('|'))));
     }
@@ -159,7 +162,10 @@ private slots:
         for (const char* name : {"dorvale.DAT", "ces.DAT", "dorvusr.DAT"})
             QVERIFY(QFileInfo::exists(QDir(out).filePath(QLatin1String(name))));
         QByteArray exported;
-        QCOMPARE(runTool({QStringLiteral("export"), QDir(out).filePath(QStringLiteral("dorvale.DAT"))}, &exported), 0);
+        QCOMPARE(
+            runTool({QStringLiteral("export"), QDir(out).filePath(QStringLiteral("dorvale.DAT"))},
+                    &exported),
+            0);
         QCOMPARE(exported, test::fileBytes(sourcePath));
     }
 
@@ -229,7 +235,8 @@ private slots:
 
     void shippedBankHasSevenFullExams()
     {
-        const bank::Source shipped = bank::readSourceFile(QStringLiteral(DORVALE_SOURCE_DIR "/bank/dorvale.json"));
+        const bank::Source shipped =
+            bank::readSourceFile(QStringLiteral(DORVALE_SOURCE_DIR "/bank/dorvale.json"));
         QMap<int, QSet<int>> sections;
         QMap<int, int> sizes;
         int withExhibit = 0;
@@ -253,7 +260,8 @@ private slots:
     void shippedSourceIsValidAndCanonical()
     {
         QByteArray err;
-        QCOMPARE(runTool({QStringLiteral("validate"), QStringLiteral(DORVALE_SOURCE_DIR "/bank/dorvale.json")},
+        QCOMPARE(runTool({QStringLiteral("validate"),
+                          QStringLiteral(DORVALE_SOURCE_DIR "/bank/dorvale.json")},
                          nullptr, &err),
                  0);
     }
