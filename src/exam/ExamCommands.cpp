@@ -56,7 +56,7 @@ void TTestForm::BeginExam()
     NameForm->SpinEdit1->setValue(FDefaultTime);
     if (NameForm->showModal() != QDialog::Accepted)
         return;
-    startPreparedExam(PrepareFullSet);
+    startPreparedExam(*dtQSet, PrepareFullSet);
 }
 
 void TTestForm::RandActExecute()
@@ -68,17 +68,19 @@ void TTestForm::RandActExecute()
     // The time field keeps what it showed when the dialog last closed.
     if (NameForm->showModal() != QDialog::Accepted)
         return;
-    startPreparedExam(PrepareRandomSet);
+    startPreparedExam(*dtQSet, PrepareRandomSet);
 }
 
-void TTestForm::startPreparedExam(void (*prepare)())
+void TTestForm::startPreparedExam(data::Table& source, void (*prepare)())
 {
     Label3->setText(FExamTitle);
     // Mode 0 while the set is filled and the answer sheet reset, so those moves show nothing.
     FMode = 0;
     try {
-        dtQSet->setFiltered(true);
-        dtQSet->open();
+        // The bank is read with the exam's filter; the user question set has none.
+        if (&source == dtQSet)
+            dtQSet->setFiltered(true);
+        source.open();
         prepare();
         ResetAnswerSheet();
     } catch (...) {
@@ -90,6 +92,8 @@ void TTestForm::startPreparedExam(void (*prepare)())
         return;
     FMode = 1;
     ExamControls();
+    if (&source == dtUserSet)
+        NoteButton->hide(); // a User Exam offers no notes
     dtCurrentSet->first();
     StartCountDown();
 }
@@ -124,23 +128,7 @@ void TTestForm::BeginUserExam()
     NameForm->SpinEdit1->setValue(FDefaultTime);
     if (NameForm->showModal() != QDialog::Accepted)
         return; // the user question set stays open until the window closes
-    Label3->setText(FExamTitle);
-    FMode = 0;
-    try {
-        dtUserSet->open();
-        PrepareUserSet();
-        ResetAnswerSheet();
-    } catch (...) {
-        CloseCurrentExam();
-        throw;
-    }
-    if (!startWithItems())
-        return;
-    FMode = 1;
-    ExamControls();
-    NoteButton->hide(); // a User Exam offers no notes
-    dtCurrentSet->first();
-    StartCountDown();
+    startPreparedExam(*dtUserSet, PrepareUserSet);
 }
 
 } // namespace dorvale

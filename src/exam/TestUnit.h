@@ -203,7 +203,7 @@ private:
     void UpdateCorrect();
     void showExhibit(const QString& field, platform::TForm* window);
     // BeginExam steps 3 to 11 with the given preparation.
-    void startPreparedExam(void (*prepare)());
+    void startPreparedExam(data::Table& source, void (*prepare)());
     // False (and the start page back) when the prepared exam has no items.
     bool startWithItems();
 };

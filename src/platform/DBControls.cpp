@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QTextBlock>
+
 #include <QToolButton>
+#include <functional>
 #include <limits>
 
 namespace dorvale::platform {
@@ -20,6 +22,24 @@ data::Table* openTable(const data::DataSource* source)
     if (!source || !source->dataSet() || !source->dataSet()->active())
         return nullptr;
     return source->dataSet();
+}
+
+// Follows whole-record changes and state changes of a source: refresh runs on each of them.
+// The connections replace those of the source followed before.
+void followSource(QObject* receiver, data::DataSource* source,
+                  QList<QMetaObject::Connection>& connections, const std::function<void()>& refresh)
+{
+    for (const auto& connection : std::as_const(connections))
+        QObject::disconnect(connection);
+    connections.clear();
+    if (!source)
+        return;
+    connections << QObject::connect(source, &data::DataSource::dataChange, receiver,
+                                    [refresh](const QString& field) {
+                                        if (field.isEmpty())
+                                            refresh();
+                                    });
+    connections << QObject::connect(source, &data::DataSource::stateChange, receiver, refresh);
 }
 
 bool isEditing(const data::Table& table)
@@ -270,19 +290,8 @@ void TDBNavigator::setDataSource(data::DataSource* source)
 {
     if (source_ == source)
         return;
-    for (const auto& connection : std::as_const(connections_))
-        disconnect(connection);
-    connections_.clear();
     source_ = source;
-    if (source_) {
-        connections_ << connect(source_, &data::DataSource::dataChange, this,
-                                [this](const QString& field) {
-                                    if (field.isEmpty())
-                                        updateButtons();
-                                });
-        connections_ << connect(source_, &data::DataSource::stateChange, this,
-                                &TDBNavigator::updateButtons);
-    }
+    followSource(this, source_, connections_, [this] { updateButtons(); });
     updateButtons();
 }
 
@@ -344,19 +353,8 @@ void TfcDBTreeView::setDataSource(data::DataSource* source)
 {
     if (source_ == source)
         return;
-    for (const auto& connection : std::as_const(connections_))
-        disconnect(connection);
-    connections_.clear();
     source_ = source;
-    if (source_) {
-        connections_ << connect(source_, &data::DataSource::dataChange, this,
-                                [this](const QString& field) {
-                                    if (field.isEmpty())
-                                        refresh();
-                                });
-        connections_ << connect(source_, &data::DataSource::stateChange, this,
-                                &TfcDBTreeView::refresh);
-    }
+    followSource(this, source_, connections_, [this] { refresh(); });
     refresh();
 }
 

@@ -40,13 +40,6 @@ using platform::MessageBox;
 
 namespace {
 
-bank::Item withChoices(bank::Item item, const QStringList& texts)
-{
-    for (int i = 0; i < item.choices.size(); ++i)
-        item.choices[i].text = i < texts.size() ? texts[i] : QString();
-    return item;
-}
-
 // The fixture bank: exams 1 to 6 with items, exam 7 with none, two retired items.
 QList<bank::Item> fixtureItems()
 {
@@ -55,7 +48,7 @@ QList<bank::Item> fixtureItems()
     items << test::item(2, 1, 2, "ac", 5);
     items << test::item(3, 1, 3, "a", 2); // two choices
     bank::Item gap =
-        withChoices(test::item(4, 1, 4, "d"), {"Choice a", "Choice b", "", "Choice d"});
+        test::withChoices(test::item(4, 1, 4, "d"), {"Choice a", "Choice b", "", "Choice d"});
     items << gap; // c missing, d present
     bank::Item second = test::item(5, 1, 5, "a");
     second.pict2 = "small.png"; // exhibit 2 only

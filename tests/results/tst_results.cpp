@@ -61,13 +61,6 @@ using platform::MessageBox;
 
 namespace {
 
-bank::Item withChoices(bank::Item item, const QStringList& texts)
-{
-    for (int i = 0; i < item.choices.size(); ++i)
-        item.choices[i].text = i < texts.size() ? texts[i] : QString();
-    return item;
-}
-
 // Practice Exam A: eight items over the six sections; Practice Exam B: two more.
 QList<bank::Item> fixtureItems()
 {
@@ -79,7 +72,7 @@ QList<bank::Item> fixtureItems()
     items << test::item(5, 1, 4, "c");
     items << test::item(6, 1, 5, "a");
     items << test::item(7, 1, 6, "d");
-    items << withChoices(test::item(8, 1, 6, "a"), {"Choice a", "Choice b", "", "Choice d"});
+    items << test::withChoices(test::item(8, 1, 6, "a"), {"Choice a", "Choice b", "", "Choice d"});
     items << test::item(
         9, 2, 2, "a", 4,
         QString("A question long enough to need many lines on paper. ").repeated(40));

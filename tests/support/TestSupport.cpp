@@ -69,6 +69,13 @@ bank::Item item(int id, int exam, int section, const QString& key, int choices,
     return result;
 }
 
+bank::Item withChoices(bank::Item item, const QStringList& texts)
+{
+    for (int i = 0; i < item.choices.size(); ++i)
+        item.choices[i].text = i < texts.size() ? texts[i] : QString();
+    return item;
+}
+
 void writeTables(const QString& dir, const QList<bank::Item>& items)
 {
     bank::Source source;

@@ -26,6 +26,8 @@ bool noModalLeft();
 // A bank item for fixtures: choices "Choice a" ... with the given key letters ("b", "ac").
 bank::Item item(int id, int exam, int section, const QString& key, int choices = 4,
                 const QString& question = {});
+// The item with its choice texts replaced; an empty text is a missing choice.
+bank::Item withChoices(bank::Item item, const QStringList& texts);
 // Writes dorvale.DAT from items, plus empty ces.DAT and dorvusr.DAT, into dir.
 void writeTables(const QString& dir, const QList<bank::Item>& items);
 
