@@ -334,6 +334,8 @@ int Table::recNo() const
 void Table::setRecNo(int recNo)
 {
     requireActive();
+    // A pending record is settled first: its post can change the numbers and the filter's view.
+    checkBrowseMode();
     if (recNo < 1 || size_t(recNo) > all_.size())
         throw Error(
             QStringLiteral("The table '%1' has no record number %2.").arg(tableName_).arg(recNo));
@@ -344,7 +346,6 @@ void Table::setRecNo(int recNo)
         throw Error(QStringLiteral("Record number %2 of the table '%1' does not pass its filter.")
                         .arg(tableName_)
                         .arg(recNo));
-    checkBrowseMode();
     setPosition(it - visible.begin());
     bof_ = eof_ = false;
     notifyData(QString());

@@ -97,11 +97,10 @@ QString encode(const Field& field)
         field);
 }
 
-// Leaves the default in place unless text holds a sound value of the field's kind.
+// Leaves the default in place unless text holds a sound value of the field's kind. A text is
+// taken as it stands, also when empty: a calculator path the user cleared stays cleared.
 void decode(const QString& text, const Field& field)
 {
-    if (text.isEmpty())
-        return;
     std::visit(
         [&](auto* value) {
             using T = std::remove_pointer_t<decltype(value)>;

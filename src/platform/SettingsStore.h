@@ -38,8 +38,9 @@ public:
 
     SettingsStore();
 
-    // Every value that is missing, empty, of another type than text, or (for a number or flag)
-    // not a decimal integer gives its default; a store that cannot be read gives all defaults.
+    // Every value that is missing, of another type than text, or (for a number or flag) not a
+    // decimal integer, empty included, gives its default; a text value is taken as it stands.
+    // A store that cannot be read gives all defaults.
     // A number is kept as it stands, whatever its range.
     Settings read(const QString& defaultCalcPath) const;
 

@@ -468,7 +468,7 @@ private slots:
         row("face empty keeps the designed one", "QFontName=", "QFontName", "MS Sans Serif",
             "MS Sans Serif");
         row("face read", "EXPFontName=DejaVu Serif", "EXPFontName", "DejaVu Serif", "DejaVu Serif");
-        row("path empty", "CalcPath=", "CalcPath", "<default>", "<default>");
+        row("path empty", "CalcPath=", "CalcPath", "", "");
         row("path as a list", "CalcPath=a, b", "CalcPath", "<default>", "<default>");
         QTest::newRow("value outside the subkey")
             << QByteArray("[General]\nQFontSize=20\n") << "QFontSize"

@@ -259,6 +259,20 @@ private slots:
         QCOMPARE(ces->state(), TableState::Browse);
     }
 
+    void moveByRecordNumberSettlesThePendingEditFirst()
+    {
+        auto bank = table(kBankFile);
+        bank->setFilter(QStringLiteral("Q_EXAM_N=3"));
+        bank->setFiltered(true);
+        bank->open();
+        bank->setRecNo(1);
+        bank->edit();
+        bank->setValue(QStringLiteral("Q_EXAM_N"), 0); // posted by the move: it leaves the filter
+        bank->setRecNo(9);
+        QCOMPARE(bank->asInteger(QStringLiteral("Q_ID")), 9);
+        QCOMPARE(bank->recordCount(), 3);
+    }
+
     void editFilteredRecordThatLeavesTheFilter()
     {
         auto bank = table(kBankFile);
