@@ -11,6 +11,7 @@ struct TestState {
     bool on = false;
     QList<QMessageBox::StandardButton> answers;
     QList<MessageBox::Request> requests;
+    std::function<void(const MessageBox::Request&)> hook;
 };
 
 TestState& testState()
@@ -59,7 +60,10 @@ QMessageBox::StandardButton MessageBox::ask(MessageKind kind, const QString& cap
 {
     TestState& state = testState();
     if (state.on || !state.answers.isEmpty()) {
-        state.requests.append({kind, caption, text, buttons, defaultButton});
+        const Request request{kind, caption, text, buttons, defaultButton};
+        state.requests.append(request);
+        if (state.hook)
+            state.hook(request);
         if (!state.answers.isEmpty())
             return state.answers.takeFirst();
         return defaultButton;
@@ -106,6 +110,11 @@ void MessageBox::setTestMode(bool on)
 {
     testState().on = on;
 }
+
+void MessageBox::setAskHook(std::function<void(const Request&)> hook)
+{
+    testState().hook = std::move(hook);
+}
 bool MessageBox::testMode()
 {
     return testState().on;
@@ -129,6 +138,7 @@ QString MessageBox::lastText()
 
 void MessageBox::clear()
 {
+    testState().hook = nullptr;
     testState().answers.clear();
     testState().requests.clear();
 }

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <functional>
+
 namespace dorvale::platform {
 
 enum class MessageKind { Error, Confirmation, Warning, Information };
@@ -44,6 +46,9 @@ public:
     static void setTestMode(bool on);
     static bool testMode();
     static void setNextAnswer(QMessageBox::StandardButton answer);
+    // Runs on every box asked in test mode, before its answer is taken: what happens while a
+    // real box is open (a tick of the count-down, say) happens there.
+    static void setAskHook(std::function<void(const Request&)> hook);
     static const QList<Request>& requests();
     static QString lastText();
     static void clear();

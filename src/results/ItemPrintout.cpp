@@ -101,7 +101,7 @@ platform::ReportPage itemReportPage(const ItemPrintContent& content)
     page.addText(QStringLiteral("ppLabel5"), QRectF(10.054, footer + 1.852, 0, 0), arial(10),
                  Qt::AlignLeft, QStringLiteral("Dorvale 4.0"));
     page.addText(QStringLiteral("ppLabel3"), QRectF(123.031, footer + 1.852, 57.150, 0), arial(10),
-                 Qt::AlignRight, legalNotice());
+                 Qt::AlignLeft, legalNotice());
     return page;
 }
 

@@ -294,6 +294,10 @@ platform::ReportPage TScoreForm::pageToPrint() const
 void TScoreForm::BitBtn1Click()
 {
     TTestForm* f = TestForm;
+    if (!f->dtCurrentSet->active()) {
+        leave(); // the exam was closed meanwhile: there is nothing to review
+        return;
+    }
     f->FMode = 3;
     f->ReviewControls();
     f->LearnButton->setEnabled(false);

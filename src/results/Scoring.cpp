@@ -11,6 +11,7 @@
 #include "platform/TimeCounter.h"
 #include "platform/TimeFormat.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -84,16 +85,26 @@ void TTestForm::GradeButtonClick()
         ShowScoreReport();
         return;
     }
+    // The count-down runs on while the question is open: if its expiry graded the exam in the
+    // meantime, the answer finds the exam graded or closed and does nothing more.
     if (FMode == 1 &&
         platform::MessageBox::confirm(
             QStringLiteral("This will end your practice exam.\nAre you sure to end this exam?"),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok)
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok &&
+        FMode == 1)
         ShowScoreReport();
 }
 
 void TTestForm::ShowScoreReport()
 {
     if (FMode == 1) {
+        // Grading can start from the expiry question over another window of the exam (a note
+        // being typed, the items review, an exhibit): that window closes first, as if the user
+        // closed it, so no edit is left pending behind the score window.
+        while (QWidget* above = QApplication::activeModalWidget()) {
+            if (above == this || !above->close())
+                break;
+        }
         FillTotalScore();
         FillSectionScores();
         ScrollBox1->hide();

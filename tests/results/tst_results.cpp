@@ -545,6 +545,66 @@ private slots:
         QCOMPARE(TestForm->FMode, 3);
     }
 
+    void expiryOverAnUnsavedNoteDropsItAndShowsTheReview()
+    {
+        QDateTime now = QDateTime::currentDateTime();
+        TestForm->Timer1->setClock([&] { return now; });
+        test::startExam(TestForm->ExamActions[0], [] { NameForm->SpinEdit1->setValue(1); });
+        QVERIFY(test::goToItem(4));
+        const QString before = bankNote(4);
+        bool noteOpenAtExpiry = false;
+        test::onNextModal([&](QWidget*) {
+            typeNote("typed, never saved");
+            noteOpenAtExpiry = NoteForm->isVisible();
+            test::onNextModal([](QWidget*) { viewAnswers(); });
+            now = now.addSecs(61); // the time runs out while the note is being typed
+            MessageBox::setNextAnswer(QMessageBox::No); // do not continue
+            MessageBox::setNextAnswer(QMessageBox::Ok); // grade
+            TestForm->Timer1->tick();
+        });
+        clickButton(TestForm->NoteButton);
+        TestForm->Timer1->setClock([] { return QDateTime::currentDateTime(); });
+        QVERIFY(noteOpenAtExpiry);
+        QVERIFY(!NoteForm->isVisible());
+        QCOMPARE(TestForm->FMode, 3);
+        QCOMPARE(bankNote(4), before); // not saved, so in neither table
+        QVERIFY(test::goToItem(4));
+        QCOMPARE(TestForm->dtCurrentSet->asString("U_MEMO"), before);
+        TestForm->dtCurrentSet->first();
+        QVERIFY(shown(TestForm->ScrollBox1));
+        QCOMPARE(TestForm->Label1->text(), QString("Item 1 of 8"));
+    }
+
+    void expiryWhileTheGradeQuestionIsOpenGradesOnce()
+    {
+        QDateTime now = QDateTime::currentDateTime();
+        TestForm->Timer1->setClock([&] { return now; });
+        test::startExam(TestForm->ExamActions[0], [] { NameForm->SpinEdit1->setValue(1); });
+        int scoreWindows = 0;
+        bool expired = false;
+        MessageBox::setAskHook([&](const MessageBox::Request& request) {
+            if (expired || !request.text.startsWith("This will end your practice exam."))
+                return;
+            expired = true; // the time runs out while the user thinks about grading
+            test::onNextModal([&](QWidget*) {
+                ++scoreWindows;
+                clickButton(ScoreForm->BitBtn3); // "E&xit Exam", answered Yes
+            });
+            now = now.addSecs(61);
+            TestForm->Timer1->tick();
+        });
+        for (auto answer : {QMessageBox::No, QMessageBox::Ok, QMessageBox::Yes, QMessageBox::Ok})
+            MessageBox::setNextAnswer(answer);
+        clickButton(TestForm->GradeButton);
+        MessageBox::setAskHook(nullptr);
+        TestForm->Timer1->setClock([] { return QDateTime::currentDateTime(); });
+        QCOMPARE(scoreWindows, 1);
+        QCOMPARE(TestForm->FMode, 0);
+        QVERIFY(!ScoreForm->isVisible());
+        QVERIFY(platform::ErrorBox::last().isEmpty());
+        QVERIFY(shown(TestForm->Panel4));
+    }
+
     // ---- the printed score report ----------------------------------------------------------
 
     void reportPageLayout_data()
