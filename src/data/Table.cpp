@@ -679,7 +679,12 @@ void Table::rollbackBatch()
         return;
     inBatch_ = false;
     cancel();
-    db_.exec("ROLLBACK;");
+    try {
+        db_.exec("ROLLBACK;");
+    } catch (const Error&) {
+        // The engine rolls a transaction back by itself after some failures; then there is
+        // nothing left to roll back, and the original error is the one to report.
+    }
     // What the rolled-back posts added to the order is gone again.
     loadOrder();
     applyFilter();

@@ -91,7 +91,8 @@ void TTestForm::RadioChoiceChanged()
     if (FMode == 1) {
         for (int n = 1; n <= 6; ++n)
             entry->choice(n) = RadioButtons[size_t(n - 1)]->isChecked() ? 1 : 0;
-        UpdateCorrect();
+        if (!FRestoringAnswers)
+            UpdateCorrect();
     } else if (FMode == 3) {
         // Answers are read-only in the review: the stored answer is put back.
         for (int n = 1; n <= 6; ++n)
@@ -107,7 +108,8 @@ void TTestForm::CheckBoxClick(int n)
     QCheckBox* box = CheckBoxes[size_t(n - 1)];
     if (FMode == 1) {
         entry->choice(n) = box->isChecked() ? 1 : 0;
-        UpdateCorrect();
+        if (!FRestoringAnswers)
+            UpdateCorrect();
     } else if (FMode == 3) {
         box->setChecked(entry->choice(n) != 0);
     }

@@ -41,10 +41,11 @@ void TTestForm::Timer1Timer()
 
 void TTestForm::TimeExpired()
 {
-    const auto answer = platform::MessageBox::ask(
+    // "&No" grades (Escape answers it too); "OK" or the close box go on without a limit.
+    const auto answer = platform::MessageBox::askInOrder(
         platform::MessageKind::Information, QStringLiteral("Information"),
         QStringLiteral("Your time has expired.\nDo you want continue the exam anyway?"),
-        QMessageBox::No | QMessageBox::Ok, QMessageBox::Ok, QMessageBox::No);
+        {QMessageBox::No, QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::No, QMessageBox::Ok);
     if (answer == QMessageBox::No)
         GradeButtonClick();
     else

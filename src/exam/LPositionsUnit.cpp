@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -223,6 +224,7 @@ void RestoreAnswers()
     TTestForm* f = TestForm;
     // Copied first: the handlers that setting the controls runs write into the same entry.
     const TItemAnswer entry = currentEntry();
+    const QScopedValueRollback<bool> restoring(f->FRestoringAnswers, true);
     if (!multiple()) {
         for (int n = 1; n <= 6; ++n)
             f->setRadioChecked(n, entry.choice(n) != 0);

@@ -4,10 +4,12 @@
 #include "NameUnit.h"
 #include "ProgressUnit.h"
 #include "TestUnit.h"
+#include "platform/ErrorBox.h"
 #include "platform/TSpinEdit.h"
 
 #include <QDateTime>
 #include <QProgressBar>
+#include <QScopeGuard>
 
 #include <chrono>
 #include <random>
@@ -74,12 +76,18 @@ void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>&
     const int originalNumber = ces.fieldIndex(QStringLiteral("Q_OR_NUMBER"));
 
     // The items are read in the drawn order, all over the file: with the whole source in the
-    // page cache each page is decrypted once. The memory is given back afterwards.
+    // page cache each page is decrypted once. Nothing follows the records while the set is
+    // filled. Both are undone however the filling ends.
     constexpr qint64 kMaxCacheKiB = 512 * 1024;
     source.setCacheSize(std::min(kMaxCacheKiB, source.fileSize() / 1024 + 1024));
-    // Nothing follows the records while the set is filled; one transaction writes it whole.
     source.disableControls();
     ces.disableControls();
+    const auto restore = qScopeGuard([&] {
+        ces.enableControls();
+        source.enableControls();
+        platform::guarded([&] { source.setCacheSize(0); });
+    });
+    // One transaction writes the whole set, or nothing of it.
     ces.beginBatch();
     try {
         for (size_t k = 0; k < order.size(); ++k) {
@@ -94,14 +102,8 @@ void fillCurrentSet(data::Table& source, Source kind, const std::vector<qint32>&
         ces.commitBatch();
     } catch (...) {
         ces.rollbackBatch();
-        ces.enableControls();
-        source.enableControls();
-        source.setCacheSize(0);
         throw;
     }
-    ces.enableControls();
-    source.enableControls();
-    source.setCacheSize(0);
     ces.first();
     f->FFirstItem = ces.recNo();
     f->FItemCount = ces.recordCount();

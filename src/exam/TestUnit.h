@@ -201,6 +201,14 @@ private:
     void buildButtonBar();
     void RadioChoiceChanged();
     void UpdateCorrect();
+
+public:
+    // True while the item display puts the stored answer back into the controls: the handlers
+    // that this runs write the same flags back, and the item's verdict stays as it was (an
+    // untouched item without a key would otherwise count as correct).
+    bool FRestoringAnswers = false;
+
+private:
     void showExhibit(const QString& field, platform::TForm* window);
     // BeginExam steps 3 to 11 with the given preparation.
     void startPreparedExam(data::Table& source, void (*prepare)());

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
 
 namespace dorvale::platform {
 
@@ -33,6 +35,36 @@ QMessageBox::Icon iconOf(MessageKind kind)
         return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
+}
+
+// A message box that knows whether its close box ended it.
+class ClosableBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool closedByBox = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        closedByBox = true;
+        QMessageBox::closeEvent(event);
+    }
+};
+
+QString buttonText(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return QStringLiteral("OK");
+    case QMessageBox::Cancel:
+        return QStringLiteral("Cancel");
+    case QMessageBox::Yes:
+        return QStringLiteral("&Yes");
+    case QMessageBox::No:
+        return QStringLiteral("&No");
+    default:
+        return QStringLiteral("OK");
+    }
 }
 
 } // namespace
@@ -78,6 +110,48 @@ QMessageBox::StandardButton MessageBox::ask(MessageKind kind, const QString& cap
     if (!clicked)
         return escapeButton;
     return box.standardButton(clicked);
+}
+
+QMessageBox::StandardButton MessageBox::askInOrder(MessageKind kind, const QString& caption,
+                                                   const QString& text,
+                                                   const QList<QMessageBox::StandardButton>& order,
+                                                   QMessageBox::StandardButton defaultButton,
+                                                   QMessageBox::StandardButton escapeButton,
+                                                   QMessageBox::StandardButton closeAnswer)
+{
+    TestState& state = testState();
+    if (state.on || !state.answers.isEmpty()) {
+        QMessageBox::StandardButtons buttons;
+        for (const auto button : order)
+            buttons |= button;
+        const Request request{kind, caption, text, buttons, defaultButton};
+        state.requests.append(request);
+        if (state.hook)
+            state.hook(request);
+        const auto answer = state.answers.isEmpty() ? defaultButton : state.answers.takeFirst();
+        return answer == QMessageBox::NoButton ? closeAnswer : answer;
+    }
+
+    ClosableBox box(iconOf(kind), caption, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    // Buttons of one role stand in the order they are added.
+    QList<std::pair<QPushButton*, QMessageBox::StandardButton>> added;
+    for (const auto button : order)
+        added.append({box.addButton(buttonText(button), QMessageBox::ActionRole), button});
+    for (const auto& [push, button] : std::as_const(added)) {
+        if (button == defaultButton)
+            box.setDefaultButton(push);
+        if (button == escapeButton)
+            box.setEscapeButton(push);
+    }
+    box.exec();
+    if (box.closedByBox)
+        return closeAnswer;
+    for (const auto& [push, button] : std::as_const(added)) {
+        if (box.clickedButton() == push)
+            return button;
+    }
+    return closeAnswer;
 }
 
 QMessageBox::StandardButton MessageBox::confirm(const QString& text,

@@ -30,6 +30,16 @@ public:
                                            QMessageBox::StandardButton defaultButton,
                                            QMessageBox::StandardButton escapeButton);
 
+    // Shows a box whose buttons stand in the given order rather than the desktop's, and tells a
+    // click on its close box (answered closeAnswer) apart from the Escape key (escapeButton).
+    // In test mode a queued QMessageBox::NoButton stands for the close box.
+    static QMessageBox::StandardButton askInOrder(MessageKind kind, const QString& caption,
+                                                  const QString& text,
+                                                  const QList<QMessageBox::StandardButton>& order,
+                                                  QMessageBox::StandardButton defaultButton,
+                                                  QMessageBox::StandardButton escapeButton,
+                                                  QMessageBox::StandardButton closeAnswer);
+
     // The caption a box of a kind carries when the program gives none of its own.
     static QString captionOf(MessageKind kind);
 

@@ -441,6 +441,42 @@ private slots:
         user.setExclusive(false);
     }
 
+    void untouchedItemWithoutAKeyStaysIncorrect()
+    {
+        // The sampler lets a user save an item without a key; showing it must not answer it.
+        data::Table& user = *TestForm->dtUserSet;
+        user.open();
+        for (bool keyed : {true, false}) {
+            user.insert();
+            user.setValue("Q_TEXT", QString(keyed ? "keyed" : "no key"));
+            user.setValue("Q_TYPE", true);
+            user.setValue("Q1", QString("one"));
+            user.setValue("Q2", QString("two"));
+            user.setValue("A1", keyed);
+            user.setValue("A2", keyed);
+            user.post();
+        }
+        user.close();
+        test::startExam(TestForm->UserAct);
+        TTestForm* f = TestForm;
+        for (const char* text : {"keyed", "no key", "keyed", "no key"}) {
+            for (int r = 1; r <= 2; ++r) {
+                f->dtCurrentSet->setRecNo(r);
+                if (f->dtCurrentSet->asString("Q_TEXT") == QString(text))
+                    break;
+            }
+            if (QString(text) == "keyed" && !f->CheckBoxes[0]->isChecked())
+                QTest::mouseClick(f->CheckBoxes[0], Qt::LeftButton); // leaves a box ticked
+        }
+        const int unkeyed = f->dtCurrentSet->recNo() - 1;
+        QCOMPARE(ItemAnswers[size_t(unkeyed)].Correct, quint8(0));
+        QCOMPARE(ItemAnswers[size_t(unkeyed)].Choice1, quint8(0));
+        endExam();
+        user.setExclusive(true);
+        user.emptyTable();
+        user.setExclusive(false);
+    }
+
     void examWithoutItemsStaysOnTheStartPage()
     {
         test::startExam(TestForm->ExamActions[6]);
@@ -790,8 +826,16 @@ private slots:
         QCOMPARE(TestForm->dtQSet->filter(), QString());
     }
 
+    void countDownExpiresOnce_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("OK") << int(QMessageBox::Ok);
+        QTest::newRow("close box") << int(QMessageBox::NoButton); // goes on, as OK does
+    }
+
     void countDownExpiresOnce()
     {
+        QFETCH(int, answer);
         QDateTime now = QDateTime::currentDateTime();
         TestForm->Timer1->setClock([&] { return now; });
         test::startExam(TestForm->ExamActions[0], [] { typeInto(NameForm->SpinEdit1, "1"); });
@@ -806,7 +850,7 @@ private slots:
         f->Timer1->tick();
         QVERIFY(MessageBox::requests().isEmpty());
         now = now.addSecs(1);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
         f->Timer1->tick();
         QCOMPARE(MessageBox::requests().size(), 1);
         const MessageBox::Request asked = MessageBox::requests().first();
