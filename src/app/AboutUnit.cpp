@@ -1,5 +1,6 @@
 #include "AboutUnit.h"
 
+#include "platform/Colours.h"
 #include "platform/TURLLabel.h"
 
 #include <QFrame>
@@ -43,10 +44,7 @@ TAboutForm::TAboutForm()
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Quillon"));
     setFixedSize(kClientWidth, kClientHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    platform::fillBackground(this, Qt::white);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

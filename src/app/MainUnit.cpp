@@ -2,6 +2,7 @@
 
 #include "exam/AnswerSheet.h"
 #include "exam/TestUnit.h"
+#include "platform/Colours.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/TfcShapeBtn.h"
@@ -43,10 +44,7 @@ TMainForm::TMainForm()
                          Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    platform::fillBackground(this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2); // the window's border width
@@ -70,10 +68,8 @@ TMainForm::TMainForm()
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
     Shape1->setLineWidth(1);
-    QPalette framePal = Shape1->palette();
-    framePal.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Shape1->setPalette(framePal);
-    Shape1->setGeometry(4, 4, 232 - 8, 148 - 8); // inside the panel's border of 4
+    platform::setTextColour(Shape1, QColor(0, 0, 255)); // the frame's pen
+    Shape1->setGeometry(4, 4, 232 - 8, 148 - 8);        // inside the panel's border of 4
     StartTestBtn = shapeButton(Panel3, "StartTestBtn", QStringLiteral("Start &Testing"),
                                QColor(0, 0, 128), 14);
     SamplerBtn =

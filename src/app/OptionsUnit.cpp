@@ -1,6 +1,7 @@
 #include "OptionsUnit.h"
 
 #include "exam/TestUnit.h"
+#include "platform/Colours.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/TFontDialog.h"
@@ -69,10 +70,7 @@ TOptionsForm::TOptionsForm()
     Panel1->setGeometry(133, 22, 200, 83);
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setAutoFillBackground(true);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel1->setPalette(white);
+    platform::fillBackground(Panel1, Qt::white);
 
     PageControl1 = named(new QTabWidget(this), "PageControl1");
     PageControl1->setGeometry(8, 126, 345, 144);

@@ -5,6 +5,7 @@
 #include "data/Schemas.h"
 #include "data/TablePassword.h"
 #include "platform/Anchors.h"
+#include "platform/Colours.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -32,9 +33,15 @@ namespace dorvale {
 
 TTestForm* TestForm = nullptr;
 
+using platform::fillBackground;
+using platform::kButtonFace;
 using platform::pixelFont;
+using platform::setTextColour;
 
 namespace {
+
+// The client width the window was designed at; controls anchored right keep their distance.
+constexpr int kDesignedWidth = 724;
 
 data::Table* newTable(QObject* owner, const char* name, const char* file)
 {
@@ -52,34 +59,6 @@ data::DataSource* newSource(QObject* owner, data::Table* table, const char* name
     source->setObjectName(QLatin1String(name));
     source->setDataSet(table);
     return source;
-}
-
-void setTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, color);
-    pal.setColor(QPalette::ButtonText, color);
-    widget->setPalette(pal);
-}
-
-// The client width the window was designed at; controls anchored right keep their distance.
-constexpr int kDesignedWidth = 724;
-
-// Header and button bar in the button face colour of the desktop the window was designed on.
-void setFaceColour(QWidget* widget)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    widget->setPalette(pal);
-}
-
-void fillWhite(QWidget* widget)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(pal);
 }
 
 platform::TfcShapeBtn* startButton(QWidget* parent, const QString& name, const QString& caption,
@@ -223,7 +202,7 @@ void TTestForm::buildHeader()
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(45);
-    setFaceColour(Panel1);
+    fillBackground(Panel1, kButtonFace);
     auto* fill = new QVBoxLayout(Panel1);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->setSpacing(0);
@@ -254,13 +233,13 @@ void TTestForm::buildHeader()
     Label2 = new QLabel(Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(pixelFont("Verdana", 13));
-    setTextColor(Label2, Qt::black);
+    setTextColour(Label2, Qt::black);
     Label2->move(124, 4);
 
     Label3 = new QLabel(Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(pixelFont("Verdana", 13, true));
-    setTextColor(Label3, QColor(128, 128, 128));
+    setTextColour(Label3, QColor(128, 128, 128));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label3->setGeometry(453, 4, 268, 18);
     platform::anchorRight(Label3, kDesignedWidth);
@@ -268,7 +247,7 @@ void TTestForm::buildHeader()
     MarkBox = new QCheckBox(QStringLiteral("&Mark this item"), Panel1);
     MarkBox->setObjectName(QStringLiteral("MarkBox"));
     MarkBox->setFont(pixelFont("Verdana", 13, true));
-    setTextColor(MarkBox, Qt::black);
+    setTextColour(MarkBox, Qt::black);
     MarkBox->setGeometry(4, 24, 161, 19);
     connect(MarkBox, &QCheckBox::toggled, this, platform::guard(this, &TTestForm::MarkBoxClick));
 
@@ -290,7 +269,7 @@ void TTestForm::buildHeader()
     ReviewLabel = new QLabel(QStringLiteral("Review items"), Panel1);
     ReviewLabel->setObjectName(QStringLiteral("ReviewLabel"));
     ReviewLabel->setFont(pixelFont("Verdana", 13, true));
-    setTextColor(ReviewLabel, QColor(0, 0, 128));
+    setTextColour(ReviewLabel, QColor(0, 0, 128));
     ReviewLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     ReviewLabel->adjustSize();
     ReviewLabel->move(kDesignedWidth - 3 - ReviewLabel->width(), 24);
@@ -301,7 +280,7 @@ void TTestForm::buildStartPage()
 {
     Panel4 = new QWidget(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
-    fillWhite(Panel4);
+    fillBackground(Panel4, Qt::white);
     auto* column = new QVBoxLayout(Panel4);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -331,7 +310,7 @@ void TTestForm::buildStartPage()
 
     Panel5 = new QWidget(Panel4);
     Panel5->setObjectName(QStringLiteral("Panel5"));
-    fillWhite(Panel5);
+    fillBackground(Panel5, Qt::white);
     Panel5->setFixedHeight(44 + 30 + 5);
     fcLabel4 = new platform::TfcLabel(
         QStringLiteral("Please select the practice exam you want to begin."), Panel5);
@@ -385,7 +364,7 @@ void TTestForm::buildItemArea()
 {
     Panel3 = new QWidget(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
-    fillWhite(Panel3);
+    fillBackground(Panel3, Qt::white);
     auto* frame = new QVBoxLayout(Panel3);
     frame->setContentsMargins(0, 0, 0, 0);
     ScrollBox1 = new QScrollArea(Panel3);
@@ -394,14 +373,14 @@ void TTestForm::buildItemArea()
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setWidgetResizable(false);
-    fillWhite(ScrollBox1);
+    fillBackground(ScrollBox1, Qt::white);
     ScrollBox1->viewport()->setAutoFillBackground(true);
     ScrollBox1->viewport()->setPalette(ScrollBox1->palette());
     frame->addWidget(ScrollBox1);
 
     ItemContent = new QWidget;
     ItemContent->setObjectName(QStringLiteral("ItemContent"));
-    fillWhite(ItemContent);
+    fillBackground(ItemContent, Qt::white);
     ScrollBox1->setWidget(ItemContent);
 
     QPanel = new QFrame(ItemContent);
@@ -412,10 +391,7 @@ void TTestForm::buildItemArea()
 
     Shape1 = new QFrame(ItemContent);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setAutoFillBackground(true);
-    QPalette blue = Shape1->palette();
-    blue.setColor(QPalette::Window, QColor(0, 0, 255));
-    Shape1->setPalette(blue);
+    fillBackground(Shape1, QColor(0, 0, 255));
 
     ExhBtnA = new QPushButton(QStringLiteral("Exhibit &1"), ItemContent);
     ExhBtnA->setObjectName(QStringLiteral("ExhBtnA"));
@@ -472,7 +448,7 @@ void TTestForm::buildButtonBar()
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFixedHeight(41);
-    setFaceColour(Panel2);
+    fillBackground(Panel2, kButtonFace);
     auto button = [this](const char* name, const QString& caption, int left, int width) {
         auto* b = new QPushButton(caption, Panel2);
         b->setObjectName(QLatin1String(name));

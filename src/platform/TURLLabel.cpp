@@ -1,5 +1,7 @@
 #include "TURLLabel.h"
 
+#include "Colours.h"
+
 #include "Processes.h"
 
 #include <QMouseEvent>
@@ -29,9 +31,7 @@ QColor TURLLabel::textColor() const
 
 void TURLLabel::setTextColor(const QColor& color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, color);
-    setPalette(pal);
+    setTextColour(this, color);
 }
 
 void TURLLabel::enterEvent(QEnterEvent* event)

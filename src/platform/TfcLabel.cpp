@@ -1,5 +1,7 @@
 #include "TfcLabel.h"
 
+#include "Colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,9 +15,7 @@ TfcLabel::TfcLabel(const QString& text, QWidget* parent)
 
 void TfcLabel::setTextColor(const QColor& color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, color);
-    setPalette(pal);
+    setTextColour(this, color);
 }
 
 QColor TfcLabel::textColor() const

@@ -1,5 +1,7 @@
 #include "WrapLabel.h"
 
+#include "Colours.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 
@@ -45,9 +47,7 @@ QSize WrapLabel::measure(int width) const
 
 void WrapLabel::setBackground(const QColor& color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    fillBackground(this, color);
 }
 
 QColor WrapLabel::background() const

@@ -1,6 +1,7 @@
 #include "NoteUnit.h"
 
 #include "exam/TestUnit.h"
+#include "platform/Colours.h"
 #include "platform/DBControls.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
@@ -41,10 +42,7 @@ TNoteForm::TNoteForm()
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(41);
-    Panel1->setAutoFillBackground(true);
-    QPalette face = Panel1->palette();
-    face.setColor(QPalette::Window, QColor(192, 192, 192));
-    Panel1->setPalette(face);
+    platform::fillBackground(Panel1, platform::kButtonFace);
     auto* heading = new QVBoxLayout(Panel1);
     heading->setContentsMargins(2, 3, 2, 3);
     heading->setSpacing(1);

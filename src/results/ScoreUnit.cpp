@@ -2,6 +2,7 @@
 
 #include "exam/TestUnit.h"
 #include "platform/BarChart.h"
+#include "platform/Colours.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -27,16 +28,7 @@ using platform::pixelFont;
 
 namespace {
 
-const QColor kFace(192, 192, 192);
 const QColor kNavy(0, 0, 128);
-
-void fill(QWidget* widget, const QColor& colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-}
 
 QFrame* rule(QWidget* parent)
 {
@@ -82,7 +74,7 @@ TScoreForm::TScoreForm()
     setWindowTitle(QStringLiteral("Quillon"));
     setFont(pixelFont("MS Sans Serif", 11));
     setFixedSize(582, 435);
-    fill(this, kFace);
+    platform::fillBackground(this, platform::kButtonFace);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -154,12 +146,12 @@ TScoreForm::TScoreForm()
     sectionStyle.valueLabelFont = pixelFont("MS Sans Serif", 11);
     sectionStyle.categoryLabelFont = pixelFont("MS Sans Serif", 11);
     sectionStyle.labelWrapWidth = 150;
-    sectionStyle.background = QBrush(kFace);
+    sectionStyle.background = QBrush(platform::kButtonFace);
     auto* sectionChartModel =
         new platform::BarChart(sectionStyle, QStringLiteral("HorizBarSeries1"));
     Chart1 = chartView(ScrollBox1, "Chart1", sectionChartModel);
     Chart1->setFrameShape(QFrame::NoFrame);
-    Chart1->setBackgroundBrush(kFace);
+    Chart1->setBackgroundBrush(platform::kButtonFace);
     // The title stands at the top left in a frame of its own, which a chart title cannot.
     sectionChartModel->setMargins(QMargins(2, 24, 10, 2));
     Chart1Title = new QLabel(QStringLiteral(" Sections "), Chart1);
@@ -167,10 +159,8 @@ TScoreForm::TScoreForm()
     Chart1Title->setFont(pixelFont("Arial", 13, false, true));
     Chart1Title->setFrameShape(QFrame::Box);
     Chart1Title->setLineWidth(1);
-    fill(Chart1Title, Qt::white);
-    QPalette titlePalette = Chart1Title->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Chart1Title->setPalette(titlePalette);
+    platform::fillBackground(Chart1Title, Qt::white);
+    platform::setTextColour(Chart1Title, QColor(0, 0, 255));
     Chart1Title->adjustSize();
     Chart1Title->move(6, 4);
     HorizBarSeries1 = sectionChartModel->series();

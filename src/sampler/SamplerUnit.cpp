@@ -2,6 +2,7 @@
 
 #include "Rep1Unit.h"
 #include "SamplerPictures.h"
+#include "platform/Colours.h"
 #include "platform/DBControls.h"
 #include "platform/ErrorBox.h"
 #include "platform/MessageBox.h"
@@ -154,10 +155,7 @@ TSamplerForm::TSamplerForm()
 
     Panel2 = new QWidget(Panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setAutoFillBackground(true);
-    QPalette band = Panel2->palette();
-    band.setColor(QPalette::Window, QColor(128, 128, 128));
-    Panel2->setPalette(band);
+    platform::fillBackground(Panel2, QColor(128, 128, 128));
     auto* header = new QHBoxLayout(Panel2);
     header->setContentsMargins(8, 4, 8, 4);
     fcLabel4 = new platform::TfcLabel(QString(), Panel2);
